@@ -1,0 +1,14 @@
+// The help viewer: a help file opened at a numeric topic.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+class HelpViewer {
+ public:
+  virtual ~HelpViewer() = default;
+  virtual void ShowHelp(const std::string& helpFile, int topic) = 0;
+};
+
+}  // namespace platform
