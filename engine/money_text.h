@@ -1,0 +1,43 @@
+// Money and rate texts of the schedule: "$-1,234.50" and "15.000%". Built in fixed buffers
+// so that the yearly loop does not allocate.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+inline constexpr char kDollarMark = '$';
+inline constexpr char kPoundMark = static_cast<char>(163);  // Latin-1 pound sign
+
+// A short text held by value.
+struct ShortText {
+  char chars[96] = {};
+  const char* c_str() const { return chars; }
+  std::string_view view() const { return chars; }
+};
+
+// A fixed character field of a stored record, which need not end in a NUL.
+struct Name {
+  const char* chars;
+  size_t size;
+  template <size_t N>
+  Name(const char (&field)[N]) : chars(field), size(N) {}  // NOLINT: implicit on purpose
+};
+// The field's text up to its first NUL, never past its end.
+ShortText NameText(Name name);
+
+// The money text of a printed number: blanks removed, cut at the first character that is no
+// digit, '.', '-' or the mark; the mark in front, the sign after it, a ',' between groups of
+// three integer digits.
+ShortText FormatMoney(std::string_view printed, char mark);
+std::string FormatMoneyString(std::string_view printed, char mark);
+
+// The amount printed with "%-11.2f" and made a money text; "%-13.2f" gives the same text.
+ShortText MoneyText(float amount, char mark);
+
+// The rate printed with `format` ("%-7.3f", "%6.3f"), stripped like a money text but without
+// a mark, then "%".
+ShortText RateText(float rate, const char* format = "%-7.3f");
+
+}  // namespace engine

@@ -1,0 +1,79 @@
+#include "engine/record_files.h"
+
+#include <cstdarg>
+
+#include "core/file_io.h"
+
+namespace engine {
+
+bool TextFile::Open(const std::filesystem::path& path) {
+  Close();
+  file_ = std::fopen(path.c_str(), "w");
+  if (file_ != nullptr) std::setvbuf(file_, buffer_, _IOFBF, sizeof buffer_);
+  return file_ != nullptr;
+}
+
+void TextFile::Printf(const char* format, ...) {
+  if (file_ == nullptr) return;
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(file_, format, args);
+  va_end(args);
+}
+
+void TextFile::Write(const char* text) {
+  if (file_ != nullptr) std::fputs(text, file_);
+}
+
+void TextFile::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+}
+
+void RecordFiles::Create(const std::filesystem::path& workDir, platform::Prompter& prompter) {
+  struct Wanted {
+    TextFile& file;
+    const char* name;
+    const char* message;
+  };
+  const Wanted wanted[] = {
+      {big, "bigfile.tmp", "Cannot open temporary print file -- bigfile.tmp"},
+      {out, "outfile.tmp", "Cannot open temporary print file -- iofile.tmp"},
+      {in, "infile.tmp", "Cannot open temporary print file -- infile.tmp"},
+  };
+  for (const Wanted& w : wanted) {
+    if (!w.file.Open(core::ResolvePath(workDir, w.name))) {
+      prompter.ShowMessage("FILE ERROR", w.message, platform::Icon::Error);
+    }
+  }
+}
+
+void RecordFiles::Finish() {
+  for (TextFile* file : {&big, &out, &in}) {
+    file->Write("Dooone\n");
+    file->Close();
+  }
+}
+
+void RecordFiles::Amount(TextFile& file, float age, Name name, float amount) {
+  if (!file.IsOpen()) return;
+  file.Printf("%5.1f\t%s\t%13.2f\n", static_cast<double>(age), NameText(name).c_str(),
+              static_cast<double>(amount));
+}
+
+void RecordFiles::TransferAmount(TextFile& file, float age, Name name, float amount) {
+  if (!file.IsOpen()) return;
+  file.Printf("%5.1f\t%s\t%-11.2f\n", static_cast<double>(age), NameText(name).c_str(),
+              static_cast<double>(amount));
+}
+
+void RecordFiles::Item(float age, Name label, int category, float amount) {
+  if (big.IsOpen()) Item(age, NameText(label).c_str(), category, amount);
+}
+
+void RecordFiles::Item(float age, const char* label, int category, float amount) {
+  big.Printf("%5.1f\t%s\t%d\t%13.2f\n", static_cast<double>(age), label, category,
+             static_cast<double>(amount));
+}
+
+}  // namespace engine

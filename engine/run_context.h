@@ -1,0 +1,82 @@
+// The state of one simulation run, passed by reference to every step: the scenario being run,
+// the options, where its output goes, the working totals and rates of the year, and the
+// tables it leaves behind. The planner owns one and reuses it, so a rerun allocates nothing.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "core/scenario.h"
+#include "engine/plot_file_writer.h"
+#include "engine/record_files.h"
+#include "engine/results_export.h"
+#include "engine/run_options.h"
+#include "engine/run_tables.h"
+#include "engine/schedule_list.h"
+#include "engine/schedule_sink.h"
+#include "platform/clock.h"
+#include "platform/file_chooser.h"
+#include "platform/prompter.h"
+
+namespace engine {
+
+// What the run needs from its surroundings.
+struct RunEnvironment {
+  std::filesystem::path workDir = ".";  // every file of the run lives here
+  platform::Prompter* prompter = nullptr;
+  platform::FileChooser* files = nullptr;  // asked for the results file when none is given
+  platform::DateTime today;                // birthday fraction, plot-file date and time
+  std::string scenarioName = core::kUntitledScenario;
+  ScheduleList* list = nullptr;            // the schedule list of mode List (may be none)
+  std::filesystem::path resultsPath;       // mode ResultsFile: the file chosen already
+  std::string* fileText = nullptr;         // modes ResultsFile/PrintFile: text kept here instead
+  ExportFile* exportFile = nullptr;        // an open export file; the run closes it
+};
+
+struct RunContext {
+  core::Scenario* scenario = nullptr;
+  RunOptions options;
+  RunEnvironment env;
+  RunResults results;
+
+  // Output of the run.
+  ScheduleMode mode = ScheduleMode::List;
+  ScheduleSink sink;
+  RecordFiles records;
+  PlotFileWriter plot;
+
+  // Working values.
+  KindTotals totals;
+  YearFlows flows;
+  OwnedAccumulators owned;
+  float workingTaxRate = 0.0f;
+  float workingInflation = 0.0f;
+  float currentInflation = 0.0f;  // the year's inflation before rate changes of the year
+  float savedInflation = 0.0f;    // InitialValues' rate, restored after the run
+  float currentAge = 0.0f;        // start age with the birthday fraction
+  int resultsStartAge = 0;
+  float loopStartAge = 0.0f;
+  float endAge = 0.0f;
+  float age = 0.0f;  // loop age
+  int wholeAge = 0;
+  float yearFraction = 1.0f;
+  float mortgagePrincipal = 0.0f;  // principal of all mortgages repaid in the run
+  int plotPoints = 0;
+  std::array<float, core::kMaxAccounts> allocationWeights{};
+
+  core::Scenario& s() { return *scenario; }
+  const core::Scenario& s() const { return *scenario; }
+  bool InResults() const { return age >= static_cast<float>(resultsStartAge); }
+  bool RandomRates() const { return options.randomAccountRates || options.randomGroupRates; }
+  char Mark() const { return options.pound ? kPoundMark : kDollarMark; }
+  const char* CurrencyWord() const { return options.pound ? "Pounds" : "Dollars"; }
+  // The purpose code of ordinary payments: the schedule mode.
+  int PaymentPurpose() const { return static_cast<int>(mode); }
+};
+
+// Purpose codes of payments that are not ordinary.
+inline constexpr int kPurposeTaxes = 67;
+inline constexpr int kPurposePenalties = 98;
+
+}  // namespace engine
