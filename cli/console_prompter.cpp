@@ -9,6 +9,7 @@ void ConsolePrompter::Print(const std::string& caption, const std::string& text)
     if (c == '\n' || c == '\r') c = ' ';
   }
   err_ << line << '\n';
+  ++shown_;
 }
 
 void ConsolePrompter::ShowMessage(const std::string& caption, const std::string& text,

@@ -1,0 +1,23 @@
+#include "cli/commands.h"
+
+namespace cli {
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"dump", "FILE.RET [--changed]", 1, false, true, RunDump},
+    {"build", "FILE.json -o OUT.RET", 1, true, false, RunBuild},
+    {"accounts-from", "FILE.CSV|FILE.KXI|FILE.TXT -o OUT.RET", 1, true, false, RunAccountsFrom},
+    {"accounts-update", "SCENARIO.RET FILE.CSV|FILE.KXI|FILE.TXT", 2, false, false,
+     RunAccountsUpdate},
+};
+
+}  // namespace
+
+std::span<const Command> CommandTable() { return kCommands; }
+
+void ReportUnreadable(Io& io, const std::string& path) {
+  io.prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + path + ".", platform::Icon::Error);
+}
+
+}  // namespace cli
