@@ -15,19 +15,21 @@
 
 namespace {
 
-// One scratch folder per process, removed at exit.
+// One scratch folder per process, removed at exit. The path is never destroyed, so that the
+// exit handler can still use it.
 const std::filesystem::path& ScratchDir() {
-  static const std::filesystem::path dir = [] {
+  static const std::filesystem::path* const dir = [] {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "kx-scenario-fuzz-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    std::atexit([] {
-      std::error_code error;
-      std::filesystem::remove_all(ScratchDir(), error);
-    });
-    return std::filesystem::path(pattern);
+    return new std::filesystem::path(pattern);
   }();
-  return dir;
+  static const bool cleanupRegistered = std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(*dir, error);
+  }) == 0;
+  (void)cleanupRegistered;
+  return *dir;
 }
 
 void WriteInput(const std::filesystem::path& path, const uint8_t* data, size_t size) {
