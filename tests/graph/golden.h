@@ -1,0 +1,13 @@
+// Byte-for-byte comparison with an approved file under tests/golden. A differing output is
+// written beside the approved one as NAME.new for review; KX_UPDATE_GOLDEN=1 approves it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace graph_testing {
+
+testing::AssertionResult MatchesGolden(const std::string& relativePath, const std::string& actual);
+
+}  // namespace graph_testing
