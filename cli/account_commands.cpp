@@ -19,7 +19,8 @@ constexpr int kStartupCounter = 1;
 
 int RunAccountsFrom(const Invocation& invocation, Io& io) {
   auto document = std::make_unique<core::Document>();
-  const std::filesystem::path source = core::ResolvePath(invocation.workDir, invocation.operands[0]);
+  const std::filesystem::path source =
+      core::ResolvePath(invocation.workDir, invocation.operands[0]);
   if (!core::CreateAccountsFromFile(*document, core::DelimiterForPath(source), source,
                                     invocation.workDir, kStartupCounter, io.prompter)) {
     return kExitFailure;
@@ -38,13 +39,14 @@ int RunAccountsUpdate(const Invocation& invocation, Io& io) {
     if (io.prompter.shownCount() == shownBefore) ReportUnreadable(io, scenarioFile);
     return kExitFailure;
   }
-  const std::filesystem::path source = core::ResolvePath(invocation.workDir, invocation.operands[1]);
+  const std::filesystem::path source =
+      core::ResolvePath(invocation.workDir, invocation.operands[1]);
   if (!core::UpdateAccountsFromFile(*document, core::DelimiterForPath(source), source,
                                     invocation.workDir, io.prompter)) {
     return kExitFailure;
   }
   return core::WriteScenarioFile(*document, invocation.workDir, io.prompter) ? kExitOk
-                                                                              : kExitFailure;
+                                                                             : kExitFailure;
 }
 
 }  // namespace cli

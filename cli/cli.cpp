@@ -72,8 +72,8 @@ bool Parse(const std::vector<std::string>& args, Invocation& invocation, std::st
     }
   }
   std::error_code error;
-  invocation.workDir = workDir ? std::filesystem::path(*workDir)
-                               : std::filesystem::current_path(error);
+  invocation.workDir =
+      workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
   return true;
 }
 

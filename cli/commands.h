@@ -21,8 +21,8 @@ inline constexpr int kExitUsage = 2;
 struct Invocation {
   std::string command;
   std::vector<std::string> operands;
-  std::filesystem::path workDir;  // where stored names and temporary files live
-  bool answerYes = false;         // the answer to every question
+  std::filesystem::path workDir;      // where stored names and temporary files live
+  bool answerYes = false;             // the answer to every question
   std::optional<std::string> output;  // -o
   bool changedOnly = false;           // --changed
 };

@@ -15,16 +15,22 @@ struct Field {
   const char* key = "";
   size_t offset = 0;  // of the first element, from the start of the record
   FieldType type = FieldType::Bytes;
-  size_t width = 0;   // bytes of one element
-  size_t count = 1;   // elements; more than one makes a JSON array
-  size_t step = 0;    // bytes from one element to the next; 0: the width
-  size_t stride = 0;  // bytes from one row to the next where records are parallel arrays
-  bool quiet = false;  // working values and unused bytes: shown only when not new-scenario
+  size_t width = 0;     // bytes of one element
+  size_t count = 1;     // elements; more than one makes a JSON array
+  size_t step = 0;      // bytes from one element to the next; 0: the width
+  size_t stride = 0;    // bytes from one row to the next where records are parallel arrays
+  bool quiet = false;   // working values and unused bytes: shown only when not new-scenario
+  bool always = false;  // names and account references: shown even when new-scenario
   std::span<const char* const> words = {};  // names of small enumerations, by value
 
   constexpr Field Quiet() const {
     Field field = *this;
     field.quiet = true;
+    return field;
+  }
+  constexpr Field Always() const {
+    Field field = *this;
+    field.always = true;
     return field;
   }
   constexpr Field Array(size_t elements, size_t elementStep = 0) const {

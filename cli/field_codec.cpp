@@ -131,7 +131,8 @@ std::string BytesKey(const Field& field) { return std::string(field.key) + "Byte
 void DumpFields(Json& object, const RecordView& view, Detail detail) {
   for (const Field& field : view.table) {
     const bool differs = FieldDiffers(field, view);
-    if (!differs && (field.quiet || detail == Detail::Changed)) continue;
+    const bool shown = differs || field.always || (detail == Detail::Full && !field.quiet);
+    if (!shown) continue;
     if (field.count == 1) {
       const uint8_t* at = BytesAt(view.bytes, field.ElementOffset(view.row, 0));
       object[field.key] = ElementToJson(field, at);
@@ -142,7 +143,8 @@ void DumpFields(Json& object, const RecordView& view, Detail detail) {
     }
     Json elements = Json::array();
     for (size_t e = 0; e < field.count; ++e) {
-      elements.push_back(ElementToJson(field, BytesAt(view.bytes, field.ElementOffset(view.row, e))));
+      elements.push_back(
+          ElementToJson(field, BytesAt(view.bytes, field.ElementOffset(view.row, e))));
     }
     object[field.key] = std::move(elements);
   }
@@ -276,8 +278,8 @@ bool StoreText(const Field& field, const Json& value, uint8_t* at, std::string& 
 bool StoreBytes(const Field& field, const Json& value, uint8_t* at, std::string& problem) {
   std::vector<uint8_t> bytes;
   if (!value.is_string() || !BytesOfHex(value.get<std::string>(), field.width, bytes)) {
-    problem = value.dump() + " is not hexadecimal of at most " + std::to_string(field.width) +
-              " bytes";
+    problem =
+        value.dump() + " is not hexadecimal of at most " + std::to_string(field.width) + " bytes";
     return false;
   }
   std::memcpy(at, bytes.data(), bytes.size());

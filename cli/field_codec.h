@@ -6,11 +6,10 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <nlohmann/json.hpp>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include <nlohmann/json.hpp>
 
 #include "cli/field.h"
 
@@ -20,7 +19,7 @@ using Json = nlohmann::ordered_json;
 
 enum class Detail {
   Full,     // every field, the quiet ones when they differ from the new scenario
-  Changed,  // only what differs from the new scenario
+  Changed,  // what differs from the new scenario, and the fields that identify a record
 };
 
 // One row of a record table over the record's bytes and the same record of a new scenario.

@@ -37,15 +37,15 @@ constexpr Field kInitialValues[] = {
 };
 
 constexpr Field kAccount[] = {
-    Text("name", 0, 30),
-    U16("kind", 50).Words(kAccountKindWords),
-    F32("initialAmount", 42),
-    F32("rate", 46),
+    Text("name", 0, 30).Always(),
+    U16("kind", 50).Words(kAccountKindWords).Always(),
+    F32("initialAmount", 42).Always(),
+    F32("rate", 46).Always(),
     F32("balance", 34),
     F32("currentRate", 38),
     Text("accessOrder", 30, 4),
-    U16("accountId", 60),
-    U16("slot", 80),
+    U16("accountId", 60).Always(),
+    U16("slot", 80).Always(),
     U16("groupIndex", 78),
     U16("penaltyApplies", 62),
     F32("randomMinRate", 52),
@@ -57,12 +57,8 @@ constexpr Field kAccount[] = {
 };
 
 constexpr Field kAccountTrailer[] = {
-    I32("nextAccountId", 0),
-    U16("aaMethod", 18),
-    F32("aaStartAge", 8),
-    F32("aaMinimumWithdrawal", 4),
-    U16("rmdMethod", 16),
-    Raw("unused12", 12, 4),
+    I32("nextAccountId", 0),       U16("aaMethod", 18),  F32("aaStartAge", 8),
+    F32("aaMinimumWithdrawal", 4), U16("rmdMethod", 16), Raw("unused12", 12, 4),
     Raw("unused20", 20, 2),
 };
 
@@ -110,45 +106,24 @@ constexpr Field kGroupRow[] = {
 };
 
 constexpr Field kMonteCarlo[] = {
-    I16("mcTrials", 450),
-    I16("mcRateSource", 454),
-    I16("mcRateType", 456),
-    I16("mcRangeFactor", 460),
-    I16("mcStdDevFactor", 462),
-    F32("mcMinInflation", 410),
-    F32("mcMaxInflation", 414),
-    F32("mcGoalAmount", 418),
-    I16("mcTodaysPurchasingPower", 452),
-    I16("mcShowLegend", 458),
-    F32("mcReserved", 422).Quiet(),
-    Raw("unused290", 290, 120),
-    Raw("unused426", 426, 24),
-    Raw("unused464", 464, 276),
+    I16("mcTrials", 450),       I16("mcRateSource", 454),       I16("mcRateType", 456),
+    I16("mcRangeFactor", 460),  I16("mcStdDevFactor", 462),     F32("mcMinInflation", 410),
+    F32("mcMaxInflation", 414), F32("mcGoalAmount", 418),       I16("mcTodaysPurchasingPower", 452),
+    I16("mcShowLegend", 458),   F32("mcReserved", 422).Quiet(), Raw("unused290", 290, 120),
+    Raw("unused426", 426, 24),  Raw("unused464", 464, 276),
 };
 
 constexpr Field kReportTitles[] = {
-    Text("title1", 0, 60),
-    Text("title2", 60, 60),
-    Text("title3", 120, 60),
-    I16("printTitle", 180).Array(3),
-    Raw("unused186", 186, 60),
+    Text("title1", 0, 60),           Text("title2", 60, 60),    Text("title3", 120, 60),
+    I16("printTitle", 180).Array(3), Raw("unused186", 186, 60),
 };
 
 constexpr Field kFont[] = {
-    Text("faceName", 28, 32),
-    I32("height", 0),
-    I32("width", 4),
-    I32("escapement", 8),
-    I32("orientation", 12),
-    I32("weight", 16),
-    U8("italic", 20),
-    U8("underline", 21),
-    U8("strikeOut", 22),
-    U8("charSet", 23),
-    U8("outPrecision", 24),
-    U8("clipPrecision", 25),
-    U8("quality", 26),
-    U8("pitchAndFamily", 27),
+    Text("faceName", 28, 32), I32("height", 0),         I32("width", 4),
+    I32("escapement", 8),     I32("orientation", 12),   I32("weight", 16),
+    U8("italic", 20),         U8("underline", 21),      U8("strikeOut", 22),
+    U8("charSet", 23),        U8("outPrecision", 24),   U8("clipPrecision", 25),
+    U8("quality", 26),        U8("pitchAndFamily", 27),
 };
 
 constexpr Field kPage[] = {
@@ -174,24 +149,17 @@ constexpr Field kPage[] = {
 };
 
 constexpr Field kBudget[] = {
-    Text("budgetName", 0, 30),
-    U16("budgetActive", 1390),
-    I16("budgetStartAge", 32),
-    I16("budgetEndAge", 34),
-    I32("budgetAccountId", 1394),
-    U16("budgetInTodaysDollars", 1392),
+    Text("budgetName", 0, 30).Always(), U16("budgetActive", 1390),
+    I16("budgetStartAge", 32),          I16("budgetEndAge", 34),
+    I32("budgetAccountId", 1394),       U16("budgetInTodaysDollars", 1392),
     F32("yearlyTotal", 1386),
 };
 
 constexpr Field kBudgetItemRow[] = {
-    Text("itemName", 36, 21).PerRow(),
-    F32("itemAmount", 786).PerRow(),
-    U16("itemMonthly", 1146).PerRow(),
-    F32("itemRate", 1026).PerRow(),
-    U16("itemInflation", 1206).PerRow(),
-    U16("itemTrack", 1326).PerRow(),
-    F32("itemYearlyAmount", 666).PerRow(),
-    F32("itemCurrentAmount", 906).PerRow(),
+    Text("itemName", 36, 21).PerRow().Always(), F32("itemAmount", 786).PerRow().Always(),
+    U16("itemMonthly", 1146).PerRow(),          F32("itemRate", 1026).PerRow(),
+    U16("itemInflation", 1206).PerRow(),        U16("itemTrack", 1326).PerRow(),
+    F32("itemYearlyAmount", 666).PerRow(),      F32("itemCurrentAmount", 906).PerRow(),
     U16("itemUnused", 1266).PerRow().Quiet(),
 };
 
@@ -220,20 +188,29 @@ const FieldTable kBudgetItemRowFields = kBudgetItemRow;
 
 std::vector<RecordCover> RecordCovers() {
   return {
-      {"InitialValues", sizeof(core::InitialValues), {{kInitialValuesFields, 1}},
+      {"InitialValues",
+       sizeof(core::InitialValues),
+       {{kInitialValuesFields, 1}},
        {I16("eventCount", 0)}},
       {"Account", sizeof(core::Account), {{kAccountFields, 1}}, {}},
       {"AccountTrailer", sizeof(core::AccountTrailer), {{kAccountTrailerFields, 1}}, {}},
-      {"SlotData", sizeof(core::SlotData), {{kSlotRowFields, core::kSlotCount}, {kRmdFields, 1}},
+      {"SlotData",
+       sizeof(core::SlotData),
+       {{kSlotRowFields, core::kSlotCount}, {kRmdFields, 1}},
        {}},
-      {"DividendSettings", sizeof(core::DividendSettings) - 300,
-       {{kDividendRowFields, core::kSlotCount}}, {}},
-      {"GroupsAndMonteCarlo", sizeof(core::GroupsAndMonteCarlo),
-       {{kGroupRowFields, core::kMaxGroups}, {kMonteCarloFields, 1}}, {}},
+      {"DividendSettings",
+       sizeof(core::DividendSettings) - 300,
+       {{kDividendRowFields, core::kSlotCount}},
+       {}},
+      {"GroupsAndMonteCarlo",
+       sizeof(core::GroupsAndMonteCarlo),
+       {{kGroupRowFields, core::kMaxGroups}, {kMonteCarloFields, 1}},
+       {}},
       {"ReportTitles", sizeof(core::ReportTitles), {{kReportTitleFields, 1}}, {}},
       {"FontDescription", sizeof(core::FontDescription), {{kFontFields, 1}}, {}},
       {"PageSettings", sizeof(core::PageSettings), {{kPageFields, 1}}, {}},
-      {"Budget", sizeof(core::Budget),
+      {"Budget",
+       sizeof(core::Budget),
        {{kBudgetFields, 1}, {kBudgetItemRowFields, core::kMaxBudgetItems}},
        {I16("itemCount", 30)}},
   };

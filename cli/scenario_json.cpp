@@ -49,8 +49,7 @@ Json DumpRows(size_t rows, Detail detail, DumpRow dumpRow, RowDiffers rowDiffers
   return list;
 }
 
-std::array<RecordView, 2> SlotViews(const Scenario& scenario, const Scenario& fresh,
-                                    size_t slot) {
+std::array<RecordView, 2> SlotViews(const Scenario& scenario, const Scenario& fresh, size_t slot) {
   return {RecordView{kSlotRowFields, &scenario.slots, &fresh.slots, slot},
           RecordView{kDividendRowFields, &scenario.dividends, &fresh.dividends, slot}};
 }
@@ -101,7 +100,8 @@ void DumpAccounts(Json& json, const Scenario& scenario, const Scenario& fresh, D
 Json DumpBudget(const core::Budget& budget, const core::Budget& fresh, Detail detail) {
   Json object = Json::object();
   DumpFields(object, {kBudgetFields, &budget, &fresh}, detail);
-  const size_t count = static_cast<size_t>(std::clamp<int>(budget.itemCount, 0, core::kMaxBudgetItems));
+  const size_t count =
+      static_cast<size_t>(std::clamp<int>(budget.itemCount, 0, core::kMaxBudgetItems));
   Json items = Json::array();
   Json stored = Json::array();
   for (size_t row = 0; row < core::kMaxBudgetItems; ++row) {
@@ -170,8 +170,7 @@ Json ScenarioToJson(const Scenario& scenario, Detail detail) {
     events.push_back(DumpEvent(scenario.events[i], fresh->events[i], detail));
   }
   if (!events.empty() || detail == Detail::Full) json["events"] = std::move(events);
-  AddObject(json, "reportTitles", {{kReportTitleFields, &scenario.titles, &fresh->titles}},
-            detail);
+  AddObject(json, "reportTitles", {{kReportTitleFields, &scenario.titles, &fresh->titles}}, detail);
   AddList(json, "fonts",
           DumpRows(
               core::kFontCount, detail,
@@ -354,8 +353,7 @@ bool ApplyBudgets(const Json& list, Scenario& scenario, std::string& problem) {
 }
 
 // The layout a "kind" names: a word, or a stored number with the variant marks the entry gives.
-const EventLayout* ChooseLayout(const Json& entry, const std::string& where,
-                                std::string& problem) {
+const EventLayout* ChooseLayout(const Json& entry, const std::string& where, std::string& problem) {
   const auto kind = entry.find("kind");
   if (kind == entry.end()) {
     problem = where + ": needs a \"kind\"";
@@ -434,8 +432,9 @@ bool ApplyFonts(const Json& list, Scenario& scenario, std::string& problem) {
 }
 
 constexpr const char* kBlockKeys[] = {
-    "initialValues", "accounts", "storedAccounts", "accountTable", "otherSlots", "rmdSettings",
-    "groups", "monteCarlo", "budgets", "events", "reportTitles", "fonts", "pageSettings"};
+    "initialValues", "accounts", "storedAccounts", "accountTable", "otherSlots",
+    "rmdSettings",   "groups",   "monteCarlo",     "budgets",      "events",
+    "reportTitles",  "fonts",    "pageSettings"};
 
 bool IsBlockKey(std::string_view key) {
   return std::find(std::begin(kBlockKeys), std::end(kBlockKeys), key) != std::end(kBlockKeys);
