@@ -346,13 +346,15 @@ void CloseRun(RunContext& ctx) {
   if (ctx.InResults()) {
     WriteRowStart(ctx, ctx.age);
     WriteYearFlows(ctx);
-    WritePlotTrailer(ctx);
   }
-  ctx.plot.Close();
   EmitDashes(ctx, kClosingDashes);
   ZeroSmallTotals(ctx.totals);
   EmitSevenColumns(ctx, ctx.age);
+  // The closing purchasing power is computed before the plot trailer lists the series, so
+  // that its last point is this run's value.
   PurchasingPower(ctx, ctx.InResults());
+  if (ctx.InResults()) WritePlotTrailer(ctx);
+  ctx.plot.Close();
   StoreKindSeries(ctx);
   ctx.flows.ClearYear();
 }
