@@ -381,6 +381,9 @@ bool ApplyFields(const Json& object, std::span<const RecordTarget> targets,
       companions.emplace_back(found, &value);
       continue;
     }
+    // A text given with its bytes is stored from them, and only compared with them: it may be
+    // a field filled to the last byte, which no text alone could store.
+    if (found.field->type == FieldType::Text && object.contains(BytesKey(*found.field))) continue;
     if (!StoreField(*found.field, *found.target, value, problem)) {
       problem = where + "." + key + ": " + problem;
       return false;
