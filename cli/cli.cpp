@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/commands.h"
+#include "cli/run_command.h"
 
 namespace cli {
 
@@ -101,6 +102,7 @@ bool FitsCommand(const Command& command, const Invocation& invocation, std::stri
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (IsRunCommandLine(args)) return RunCommand(args, out, err);  // run has options of its own
   Invocation invocation;
   std::string problem;
   bool help = false;

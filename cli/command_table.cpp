@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/run_command.h"
 
 namespace cli {
 
@@ -10,6 +11,8 @@ constexpr Command kCommands[] = {
     {"accounts-from", "FILE.CSV|FILE.KXI|FILE.TXT -o OUT.RET", 1, true, false, RunAccountsFrom},
     {"accounts-update", "SCENARIO.RET FILE.CSV|FILE.KXI|FILE.TXT", 2, false, false,
      RunAccountsUpdate},
+    {"run", "FILE.RET [--today D] [--schedule OUT|-] [--export OUT] ...", 1, false, false,
+     RunScenarioCommand},
 };
 
 }  // namespace

@@ -1,0 +1,201 @@
+#include "cli/run_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "cli/commands.h"
+#include "cli/console_prompter.h"
+#include "core/file_io.h"
+#include "core/scenario_file.h"
+#include "engine/results_export.h"
+#include "engine/simulation.h"
+#include "platform/clock.h"
+
+namespace cli {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+constexpr const char* kUsageText =
+    "usage: kxplan-cli run FILE.RET [--workdir DIR] [--today YYYY-MM-DD] [--schedule OUT|-]\n"
+    "       [--print-file] [--details] [--summary] [--accounts] [--pound]\n"
+    "       [--export OUT.csv|OUT.kxe] [--yes|--no]\n";
+
+struct RunRequest {
+  std::string scenarioPath;
+  std::filesystem::path workDir;
+  std::optional<platform::DateTime> today;
+  std::optional<std::string> schedule;  // "-" is standard output
+  std::optional<std::string> exportPath;
+  bool printFile = false;
+  bool answerYes = false;
+  engine::RunOptions options;
+};
+
+// Options that take a value: "--name VALUE" or "--name=VALUE".
+bool TakeValue(const std::vector<std::string>& args, size_t& i, const char* name,
+               std::optional<std::string>& value) {
+  const std::string& arg = args[i];
+  const std::string prefix = std::string(name) + "=";
+  if (arg.rfind(prefix, 0) == 0) {
+    value = arg.substr(prefix.size());
+    return true;
+  }
+  if (arg != name) return false;
+  if (i + 1 < args.size()) value = args[++i];
+  else value = std::string();
+  return true;
+}
+
+std::optional<platform::DateTime> ParseDate(const std::string& text) {
+  int year = 0, month = 0, day = 0;
+  char tail = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) {
+    return std::nullopt;
+  }
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+  return platform::DateTime{year, month, day, 12, 0, 0};
+}
+
+// Parses the command line; `problem` says what is wrong when it returns false.
+bool Parse(const std::vector<std::string>& args, RunRequest& request, std::string& problem) {
+  bool seenCommand = false;
+  std::optional<std::string> workDir, today;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::optional<std::string> value;
+    if (TakeValue(args, i, "--workdir", workDir)) {
+      if (workDir->empty()) return problem = "--workdir needs a directory", false;
+    } else if (TakeValue(args, i, "--today", today)) {
+      request.today = ParseDate(*today);
+      if (!request.today) return problem = "--today needs a date YYYY-MM-DD", false;
+    } else if (TakeValue(args, i, "--schedule", value)) {
+      if (value->empty()) return problem = "--schedule needs a file name or -", false;
+      request.schedule = value;
+    } else if (TakeValue(args, i, "--export", value)) {
+      if (value->empty()) return problem = "--export needs OUT.csv or OUT.kxe", false;
+      request.exportPath = value;
+    } else if (arg == "--print-file") {
+      request.printFile = true;
+    } else if (arg == "--details") {
+      request.options.showDetails = true;
+      request.options.showSummary = true;
+    } else if (arg == "--summary") {
+      request.options.summaryStartup = true;
+    } else if (arg == "--accounts") {
+      request.options.showAccounts = true;
+    } else if (arg == "--pound") {
+      request.options.pound = true;
+    } else if (arg == "--yes" || arg == "--no") {
+      request.answerYes = arg == "--yes";
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return problem = "unknown option " + arg, false;
+    } else if (!seenCommand) {
+      if (arg != "run") return problem = "not a run command", false;
+      seenCommand = true;
+    } else if (request.scenarioPath.empty()) {
+      request.scenarioPath = arg;
+    } else {
+      return problem = "one scenario file only", false;
+    }
+  }
+  if (request.scenarioPath.empty()) return problem = "no scenario file given", false;
+  std::error_code error;
+  request.workDir = workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
+  return true;
+}
+
+// Paths named on the command line are taken from the current directory.
+std::filesystem::path FromCurrentDirectory(const std::string& name) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(name, error);
+  return error ? std::filesystem::path(name) : absolute;
+}
+
+bool WriteText(const std::string& target, const std::string& text, std::ostream& out,
+               ConsolePrompter& prompter) {
+  if (target == "-") {
+    out << text;
+    return static_cast<bool>(out);
+  }
+  if (core::WriteFileReplacing(FromCurrentDirectory(target), text)) return true;
+  prompter.ShowMessage("FILE ERROR", "Cannot open " + target, platform::Icon::Error);
+  return false;
+}
+
+int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter) {
+  core::Document document;
+  const std::string scenarioFile = FromCurrentDirectory(request.scenarioPath).string();
+  if (!core::ReadScenarioFile(document, request.workDir, scenarioFile, prompter)) {
+    if (prompter.shownCount() == 0) {
+      prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + request.scenarioPath + ".",
+                           platform::Icon::Error);
+    }
+    return kFailure;
+  }
+  auto ctx = std::make_unique<engine::RunContext>();
+  ctx->options = request.options;
+  ctx->env.workDir = request.workDir;
+  ctx->env.prompter = &prompter;
+  ctx->env.today = request.today ? *request.today : platform::SystemClock().Now();
+  ctx->env.scenarioName = request.scenarioPath;
+  engine::ExportFile exportFile;
+  if (request.exportPath) {
+    const auto path = FromCurrentDirectory(*request.exportPath);
+    if (!exportFile.Open(path, engine::ExportModeForPath(path), prompter)) return kFailure;
+    exportFile.WriteHeading(document.scenario);
+    ctx->env.exportFile = &exportFile;
+  }
+  std::string text;
+  const engine::ScheduleMode mode =
+      request.printFile ? engine::ScheduleMode::PrintFile : engine::ScheduleMode::ResultsFile;
+  if (!request.printFile) ctx->env.fileText = &text;
+  if (!engine::RunSimulation(*ctx, document.scenario, mode)) return kFailure;
+  if (request.printFile) {
+    if (!request.schedule) return kOk;
+    text = core::ReadWholeFile(core::ResolvePath(request.workDir, ".\\ptmpsch.dat")).value_or("");
+  }
+  return WriteText(request.schedule.value_or("-"), text, out, prompter) ? kOk : kFailure;
+}
+
+}  // namespace
+
+bool IsRunCommandLine(const std::vector<std::string>& args) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--workdir") {
+      ++i;
+      continue;
+    }
+    if (!arg.empty() && arg[0] == '-') continue;
+    return arg == "run";
+  }
+  return false;
+}
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  RunRequest request;
+  std::string problem;
+  if (!Parse(args, request, problem)) {
+    err << "kxplan-cli: " << problem << '\n' << kUsageText;
+    return kUsage;
+  }
+  ConsolePrompter prompter(err, request.answerYes);
+  return Run(request, out, prompter);
+}
+
+int RunScenarioCommand(const Invocation& invocation, Io& io) {
+  std::vector<std::string> args = {"run"};
+  args.insert(args.end(), invocation.operands.begin(), invocation.operands.end());
+  args.push_back("--workdir");
+  args.push_back(invocation.workDir.string());
+  if (invocation.answerYes) args.push_back("--yes");
+  return RunCommand(args, io.out, io.err);
+}
+
+}  // namespace cli
