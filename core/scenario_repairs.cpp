@@ -6,21 +6,25 @@ namespace core {
 
 namespace {
 
-// Written as "inside" so that a NaN read from a damaged file counts as outside.
-bool Inside(float value, float low, float high) { return value >= low && value <= high; }
+// The stored records are packed, so their fields are repaired by value, never through a
+// reference that could be misaligned.
 
-void ZeroUnlessInside(float& value, float low, float high) {
-  if (!Inside(value, low, high)) value = 0.0f;
+// Written as "inside" so that a NaN read from a damaged file counts as outside.
+float ZeroUnlessInside(float value, float low, float high) {
+  return value >= low && value <= high ? value : 0.0f;
 }
 
-template <typename Int>
-void ResetUnlessInside(Int& value, int low, int high, Int replacement) {
-  if (value < low || value > high) value = replacement;
+int16_t ReplaceUnlessInside(int16_t value, int low, int high, int16_t replacement) {
+  return value >= low && value <= high ? value : replacement;
+}
+
+int16_t Clamp(int16_t value, int low, int high) {
+  return static_cast<int16_t>(std::clamp<int>(value, low, high));
 }
 
 // The Monte Carlo amounts hold for values from -1000000 up to but not including 10000000.
-void ZeroUnlessPlausibleAmount(float& value) {
-  if (!(value >= -1000000.0f && value < 10000000.0f)) value = 0.0f;
+float ZeroUnlessPlausibleAmount(float value) {
+  return value >= -1000000.0f && value < 10000000.0f ? value : 0.0f;
 }
 
 bool SlotHeldByAnother(const Scenario& scenario, int self, int slot) {
@@ -53,35 +57,28 @@ void GiveFreeSlot(Scenario& scenario, int index, int lowestCandidate) {
 }  // namespace
 
 void RepairMonteCarloSettings(GroupsAndMonteCarlo& settings) {
-  ZeroUnlessPlausibleAmount(settings.mcMinInflation);
-  ZeroUnlessPlausibleAmount(settings.mcMaxInflation);
-  ZeroUnlessPlausibleAmount(settings.mcGoalAmount);
-  ZeroUnlessPlausibleAmount(settings.mcReserved);
-  ResetUnlessInside<int16_t>(settings.mcTrials, 1, 1000, 100);
+  settings.mcMinInflation = ZeroUnlessPlausibleAmount(settings.mcMinInflation);
+  settings.mcMaxInflation = ZeroUnlessPlausibleAmount(settings.mcMaxInflation);
+  settings.mcGoalAmount = ZeroUnlessPlausibleAmount(settings.mcGoalAmount);
+  settings.mcReserved = ZeroUnlessPlausibleAmount(settings.mcReserved);
+  settings.mcTrials = ReplaceUnlessInside(settings.mcTrials, 1, 1000, 100);
   if (settings.mcRateSource < 0) settings.mcRateSource = 0;
-  ResetUnlessInside<int16_t>(settings.mcRangeFactor, 1, 10, 0);
-  ResetUnlessInside<int16_t>(settings.mcStdDevFactor, 0, 10, 0);
-  ResetUnlessInside<int16_t>(settings.mcShowLegend, 0, 1, 0);
-  ResetUnlessInside<int16_t>(settings.mcRateType, 0, 2, 0);
+  settings.mcRangeFactor = ReplaceUnlessInside(settings.mcRangeFactor, 1, 10, 0);
+  settings.mcStdDevFactor = ReplaceUnlessInside(settings.mcStdDevFactor, 0, 10, 0);
+  settings.mcShowLegend = ReplaceUnlessInside(settings.mcShowLegend, 0, 1, 0);
+  settings.mcRateType = ReplaceUnlessInside(settings.mcRateType, 0, 2, 0);
 }
 
 void RepairGroupRanges(GroupsAndMonteCarlo& settings) {
   for (int g = 0; g < kMaxGroups; ++g) {
-    float& low = settings.groupRandomMinRate[g];
-    float& high = settings.groupRandomMaxRate[g];
-    ZeroUnlessInside(low, -50.0f, 100.0f);
-    ZeroUnlessInside(high, -50.0f, 100.0f);
-    if (low > high) {
-      low = 0.0f;
-      high = 0.0f;
-    }
+    const float low = ZeroUnlessInside(settings.groupRandomMinRate[g], -50.0f, 100.0f);
+    const float high = ZeroUnlessInside(settings.groupRandomMaxRate[g], -50.0f, 100.0f);
+    const bool ordered = low <= high;
+    settings.groupRandomMinRate[g] = ordered ? low : 0.0f;
+    settings.groupRandomMaxRate[g] = ordered ? high : 0.0f;
   }
-  if (settings.mcRateType == 0) {
-    settings.mcRangeFactor = std::clamp<int16_t>(settings.mcRangeFactor, 0, 10);
-  }
-  if (settings.mcRateType == 2) {
-    settings.mcStdDevFactor = std::clamp<int16_t>(settings.mcStdDevFactor, 0, 10);
-  }
+  if (settings.mcRateType == 0) settings.mcRangeFactor = Clamp(settings.mcRangeFactor, 0, 10);
+  if (settings.mcRateType == 2) settings.mcStdDevFactor = Clamp(settings.mcStdDevFactor, 0, 10);
 }
 
 void MakeSlotNumbersUnique(Scenario& scenario) {
@@ -102,7 +99,7 @@ void RepairTableIndexes(Scenario& scenario) {
     if (account.groupIndex >= kMaxGroups) account.groupIndex = 0;
   }
   for (Budget& budget : scenario.budgets) {
-    budget.itemCount = std::clamp<int16_t>(budget.itemCount, 0, kMaxBudgetItems);
+    budget.itemCount = Clamp(budget.itemCount, 0, kMaxBudgetItems);
   }
 }
 

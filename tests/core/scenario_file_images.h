@@ -10,6 +10,9 @@
 #include "core/scenario_file.h"
 #include "tests/core/test_scenarios.h"
 
+// The tests compare fields of the packed records as copies, written "+field": GoogleTest's
+// assertions take references, which a misaligned packed field cannot give.
+
 namespace core::testing {
 
 // Where each block starts in a file with `events` event records. The sizes are those of the

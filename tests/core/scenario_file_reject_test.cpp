@@ -77,7 +77,7 @@ TEST_P(RejectedScenarioFile, ShowsTheMessageAndLeavesANewScenario) {
   expected.page.defaultFonts = 1;
   expected.fonts = previous.fonts;
   EXPECT_EQ(std::memcmp(&document.scenario, &expected, sizeof expected), 0);
-  EXPECT_EQ(document.scenario.page.windowWidth, 640);
+  EXPECT_EQ(+document.scenario.page.windowWidth, 640);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,9 +108,9 @@ TEST(ScenarioFileCounts, FullEventTableOf150IsAccepted) {
   dir.Write("full.RET", ScenarioFileBytes(full));
   Document document;
   ASSERT_TRUE(ReadScenarioFile(document, dir.path(), "full.RET", prompter));
-  EXPECT_EQ(document.scenario.eventCount(), 150);
-  EXPECT_EQ(document.scenario.events[149].kind, kDeposit);
-  EXPECT_EQ(document.scenario.events[150].kind, kEmptyEvent) << "room for pseudo-events";
+  EXPECT_EQ(+document.scenario.eventCount(), 150);
+  EXPECT_EQ(+document.scenario.events[149].kind, kDeposit);
+  EXPECT_EQ(+document.scenario.events[150].kind, kEmptyEvent) << "room for pseudo-events";
 }
 
 TEST(ScenarioFileCounts, FullAccountTableOf50IsAccepted) {
@@ -121,7 +121,7 @@ TEST(ScenarioFileCounts, FullAccountTableOf50IsAccepted) {
   dir.Write("full.RET", image);
   Document document;
   ASSERT_TRUE(ReadScenarioFile(document, dir.path(), "full.RET", prompter));
-  EXPECT_EQ(document.scenario.accountCount(), 50);
+  EXPECT_EQ(+document.scenario.accountCount(), 50);
 }
 
 TEST(ScenarioFileOpen, MissingFileFailsSilentlyAndKeepsTheDocument) {

@@ -85,10 +85,10 @@ TEST(MonteCarloAmountRepair, ImplausibleAmountsBecomeZero) {
     Patch(image, kAt.groups + 418, nan);          // mcGoalAmount
     Patch(image, kAt.groups + 422, 9999999.0f);   // reserved: inside
   });
-  EXPECT_EQ(s.groups.mcMinInflation, 0.0f);
-  EXPECT_EQ(s.groups.mcMaxInflation, 0.0f);
-  EXPECT_EQ(s.groups.mcGoalAmount, 0.0f);
-  EXPECT_EQ(s.groups.mcReserved, 9999999.0f);
+  EXPECT_EQ(+s.groups.mcMinInflation, 0.0f);
+  EXPECT_EQ(+s.groups.mcMaxInflation, 0.0f);
+  EXPECT_EQ(+s.groups.mcGoalAmount, 0.0f);
+  EXPECT_EQ(+s.groups.mcReserved, 9999999.0f);
 }
 
 TEST(MonteCarloAmountRepair, PlausibleAmountsAreKept) {
@@ -97,9 +97,9 @@ TEST(MonteCarloAmountRepair, PlausibleAmountsAreKept) {
     Patch(image, kAt.groups + 414, 12.5f);
     Patch(image, kAt.groups + 418, 2500000.0f);
   });
-  EXPECT_EQ(s.groups.mcMinInflation, -1000000.0f);
-  EXPECT_EQ(s.groups.mcMaxInflation, 12.5f);
-  EXPECT_EQ(s.groups.mcGoalAmount, 2500000.0f);
+  EXPECT_EQ(+s.groups.mcMinInflation, -1000000.0f);
+  EXPECT_EQ(+s.groups.mcMaxInflation, 12.5f);
+  EXPECT_EQ(+s.groups.mcGoalAmount, 2500000.0f);
 }
 
 TEST(GroupRangeRepair, MinimumAboveMaximumZeroesBoth) {
@@ -107,8 +107,8 @@ TEST(GroupRangeRepair, MinimumAboveMaximumZeroesBoth) {
     Patch(image, kAt.groups + 210 + 4 * 3, 20.0f);
     Patch(image, kAt.groups + 250 + 4 * 3, 10.0f);
   });
-  EXPECT_EQ(s.groups.groupRandomMinRate[3], 0.0f);
-  EXPECT_EQ(s.groups.groupRandomMaxRate[3], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMinRate[3], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMaxRate[3], 0.0f);
 }
 
 TEST(GroupRangeRepair, RatesOutsideMinus50To100BecomeZero) {
@@ -120,12 +120,12 @@ TEST(GroupRangeRepair, RatesOutsideMinus50To100BecomeZero) {
     Patch(image, kAt.groups + 210 + 8, std::numeric_limits<float>::quiet_NaN());
     Patch(image, kAt.groups + 250 + 8, 5.0f);
   });
-  EXPECT_EQ(s.groups.groupRandomMinRate[0], 0.0f);
-  EXPECT_EQ(s.groups.groupRandomMaxRate[0], 100.0f);
-  EXPECT_EQ(s.groups.groupRandomMinRate[1], -50.0f);
-  EXPECT_EQ(s.groups.groupRandomMaxRate[1], 0.0f);
-  EXPECT_EQ(s.groups.groupRandomMinRate[2], 0.0f);
-  EXPECT_EQ(s.groups.groupRandomMaxRate[2], 5.0f);
+  EXPECT_EQ(+s.groups.groupRandomMinRate[0], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMaxRate[0], 100.0f);
+  EXPECT_EQ(+s.groups.groupRandomMinRate[1], -50.0f);
+  EXPECT_EQ(+s.groups.groupRandomMaxRate[1], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMinRate[2], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMaxRate[2], 5.0f);
 }
 
 TEST(GroupRangeRepair, RangeIsRepairedAfterEachBoundOnItsOwn) {
@@ -134,8 +134,8 @@ TEST(GroupRangeRepair, RangeIsRepairedAfterEachBoundOnItsOwn) {
     Patch(image, kAt.groups + 210, -60.0f);
     Patch(image, kAt.groups + 250, -10.0f);
   });
-  EXPECT_EQ(s.groups.groupRandomMinRate[0], 0.0f);
-  EXPECT_EQ(s.groups.groupRandomMaxRate[0], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMinRate[0], 0.0f);
+  EXPECT_EQ(+s.groups.groupRandomMaxRate[0], 0.0f);
 }
 
 // The account record of table position `index` in an image without events.
@@ -148,11 +148,11 @@ TEST(SlotRepair, LaterDuplicateGetsSlot49WhenFree) {
     Patch(image, AccountAt(1) + 80, uint16_t{3});
     Patch(image, AccountAt(49) + 80, uint16_t{1});  // 49 free, 1 now double too
   });
-  EXPECT_EQ(s.account(0).slot, 3);
-  EXPECT_EQ(s.account(1).slot, 49);
+  EXPECT_EQ(+s.account(0).slot, 3);
+  EXPECT_EQ(+s.account(1).slot, 49);
   // Record 3 (slot 3) duplicates record 0; the highest free slot left is 0, below the search.
-  EXPECT_EQ(s.account(3).slot, 3);
-  EXPECT_EQ(s.account(49).slot, 1) << "slot 1 is free: record 1 is stored in slot 3";
+  EXPECT_EQ(+s.account(3).slot, 3);
+  EXPECT_EQ(+s.account(49).slot, 1) << "slot 1 is free: record 1 is stored in slot 3";
 }
 
 TEST(SlotRepair, SlotsOutsideTheTablesGetAFreeSlot) {
@@ -161,10 +161,10 @@ TEST(SlotRepair, SlotsOutsideTheTablesGetAFreeSlot) {
   s.account(5).slot = 65535;
   s.account(20).slot = 49;  // record 49 is now the duplicate; slots 0, 5 and 20 are free
   MakeSlotNumbersUnique(s);
-  EXPECT_EQ(s.account(0).slot, 20);
-  EXPECT_EQ(s.account(5).slot, 5);
+  EXPECT_EQ(+s.account(0).slot, 20);
+  EXPECT_EQ(+s.account(5).slot, 5);
   // Record 49 duplicates record 20; only slot 0 is free, and 0 is no candidate for a duplicate.
-  EXPECT_EQ(s.account(49).slot, 49);
+  EXPECT_EQ(+s.account(49).slot, 49);
 }
 
 TEST(SlotRepair, EverySlotIsInsideTheTablesAfterRepair) {
@@ -173,7 +173,7 @@ TEST(SlotRepair, EverySlotIsInsideTheTablesAfterRepair) {
   MakeSlotNumbersUnique(s);
   std::array<int, kSlotCount> holders{};
   for (int i = 0; i < kMaxAccounts; ++i) {
-    ASSERT_LT(s.account(i).slot, kSlotCount);
+    ASSERT_LT(+s.account(i).slot, kSlotCount);
     ++holders[s.account(i).slot];
   }
   for (int slot = 0; slot < kSlotCount; ++slot) EXPECT_EQ(holders[slot], 1) << "slot " << slot;
@@ -187,11 +187,11 @@ TEST(TableIndexRepair, GroupIndexesAndItemCountsStayInsideTheirTables) {
     Patch(image, kAt.budgets + 1398 + 30, int16_t{-2});
     Patch(image, kAt.budgets + 2 * 1398 + 30, int16_t{30});
   });
-  EXPECT_EQ(s.account(0).groupIndex, 0);
-  EXPECT_EQ(s.account(1).groupIndex, 9);
-  EXPECT_EQ(s.budgets[0].itemCount, 30);
-  EXPECT_EQ(s.budgets[1].itemCount, 0);
-  EXPECT_EQ(s.budgets[2].itemCount, 30);
+  EXPECT_EQ(+s.account(0).groupIndex, 0);
+  EXPECT_EQ(+s.account(1).groupIndex, 9);
+  EXPECT_EQ(+s.budgets[0].itemCount, 30);
+  EXPECT_EQ(+s.budgets[1].itemCount, 0);
+  EXPECT_EQ(+s.budgets[2].itemCount, 30);
 }
 
 }  // namespace

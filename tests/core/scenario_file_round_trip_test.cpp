@@ -22,7 +22,7 @@ bool SameBytes(const Scenario& a, const Scenario& b) {
 TEST(ScenarioFileRoundTrip, ImageHasTheFourteenBlocksInStoredOrder) {
   const Scenario rich = RichScenario();
   const std::string image = ScenarioFileBytes(rich);
-  ASSERT_EQ(rich.eventCount(), 4);
+  ASSERT_EQ(+rich.eventCount(), 4);
   const BlockOffsets at(4);
   ASSERT_EQ(image.size(), at.end);
   // Spot checks of one field per block at the place the layout gives it.
@@ -68,9 +68,9 @@ TEST(ScenarioFileRoundTrip, ReadKeepsBytesAfterTheEndOfTextFields) {
                                dir.Write("a.RET", ScenarioFileBytes(RichScenario())).string(),
                                prompter));
   EXPECT_EQ(TextOf(document.scenario.events[0].description), "Salary");
-  EXPECT_EQ(document.scenario.events[0].description[40], 'x');
-  EXPECT_EQ(document.scenario.events[0].runAmount, 61234.5f);
-  EXPECT_EQ(document.scenario.events[1].runMonthsPaid, 17);
+  EXPECT_EQ(+document.scenario.events[0].description[40], 'x');
+  EXPECT_EQ(+document.scenario.events[0].runAmount, 61234.5f);
+  EXPECT_EQ(+document.scenario.events[1].runMonthsPaid, 17);
 }
 
 TEST(ScenarioFileRoundTrip, WritingReplacesALongerFileWithoutStaleTail) {

@@ -128,22 +128,22 @@ TEST_F(SavingScenario, NewScenarioFileHoldsTheFirstThreeBlocks) {
   EXPECT_EQ(document_.Title(), "Dudavovez Odoredo -- Pro - .\\temp31.ret");
   EXPECT_FALSE(document_.modified);
   EXPECT_TRUE(document_.outOfDate);
-  EXPECT_EQ(document_.scenario.eventCount(), 0);
-  EXPECT_EQ(document_.scenario.accountCount(), 0);
+  EXPECT_EQ(+document_.scenario.eventCount(), 0);
+  EXPECT_EQ(+document_.scenario.accountCount(), 0);
   EXPECT_EQ(TextOf(document_.scenario.slots.rmdTable2Description), "IRA 2");
-  EXPECT_EQ(document_.scenario.groups.mcTrials, 0) << "Monte Carlo area zeroed";
-  EXPECT_EQ(document_.scenario.reserved1[0], 0);
-  EXPECT_EQ(document_.scenario.page.windowWidth, 1024) << "display settings stay";
+  EXPECT_EQ(+document_.scenario.groups.mcTrials, 0) << "Monte Carlo area zeroed";
+  EXPECT_EQ(+document_.scenario.reserved1[0], 0);
+  EXPECT_EQ(+document_.scenario.page.windowWidth, 1024) << "display settings stay";
 }
 
 TEST_F(SavingScenario, NewScenarioFileReadsBackWithDefaults) {
   ASSERT_TRUE(WriteNewScenarioFile(document_, dir_.path(), 9, prompter_));
   Document reread;
   ASSERT_TRUE(ReadScenarioFile(reread, dir_.path(), ".\\temp91.ret", prompter_));
-  EXPECT_EQ(reread.scenario.initial.startAge, 30.0f);
-  EXPECT_EQ(reread.scenario.groups.mcTrials, 100);
+  EXPECT_EQ(+reread.scenario.initial.startAge, 30.0f);
+  EXPECT_EQ(+reread.scenario.groups.mcTrials, 100);
   EXPECT_EQ(TextOf(reread.scenario.budgets[4].budgetName), "Budget 5");
-  EXPECT_EQ(reread.scenario.page.marginRight, 500);
+  EXPECT_EQ(+reread.scenario.page.marginRight, 500);
 }
 
 TEST_F(SavingScenario, NewScenarioFileReplacesAnExistingOne) {

@@ -40,44 +40,44 @@ class ShortScenarioFile : public ::testing::Test {
 TEST_F(ShortScenarioFile, RequiredBlocksOnlyReadWithDefaults) {
   // 80 + 4 x 160 + 4124 bytes.
   const Scenario& s = ReadCutAt(at_.groups);
-  EXPECT_EQ(s.eventCount(), 4);
+  EXPECT_EQ(+s.eventCount(), 4);
   EXPECT_EQ(TextOf(s.events[1].description), "Lake house");
-  EXPECT_EQ(s.accountCount(), 3);
+  EXPECT_EQ(+s.accountCount(), 3);
   EXPECT_EQ(TextOf(s.account(1).name), "IRA");
-  EXPECT_EQ(s.trailer().aaMethod, 1);
+  EXPECT_EQ(+s.trailer().aaMethod, 1);
 
   for (int g = 0; g < kMaxGroups; ++g) {
     EXPECT_EQ(TextOf(s.groups.groupName[g]), "");
-    EXPECT_EQ(s.groups.groupRandomMinRate[g], 0.0f);
-    EXPECT_EQ(s.groups.groupRandomMaxRate[g], 0.0f);
+    EXPECT_EQ(+s.groups.groupRandomMinRate[g], 0.0f);
+    EXPECT_EQ(+s.groups.groupRandomMaxRate[g], 0.0f);
   }
-  EXPECT_EQ(s.groups.mcTrials, 100);
-  EXPECT_EQ(s.groups.mcRateType, 0);
-  EXPECT_EQ(s.groups.mcStdDevFactor, 0);
-  EXPECT_EQ(s.groups.mcGoalAmount, 0.0f);
+  EXPECT_EQ(+s.groups.mcTrials, 100);
+  EXPECT_EQ(+s.groups.mcRateType, 0);
+  EXPECT_EQ(+s.groups.mcStdDevFactor, 0);
+  EXPECT_EQ(+s.groups.mcGoalAmount, 0.0f);
   EXPECT_EQ(TextOf(s.titles.title[1]), "");
-  EXPECT_EQ(s.titles.printTitle[1], 0);
-  EXPECT_EQ(s.slots.stdDeviation[1], 0.0f);
-  EXPECT_EQ(s.slots.rmdTable[1], 0);
+  EXPECT_EQ(+s.titles.printTitle[1], 0);
+  EXPECT_EQ(+s.slots.stdDeviation[1], 0.0f);
+  EXPECT_EQ(+s.slots.rmdTable[1], 0);
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    EXPECT_EQ(s.account(slot).slot, slot);
-    EXPECT_EQ(s.slots.penaltyAge[slot], 59.0f);
-    EXPECT_EQ(s.slots.penaltyRate[slot], 10.0f);
-    EXPECT_EQ(s.slots.aaMember[slot], 0);
-    EXPECT_EQ(s.dividends.dividendRate[slot], 0.0f);
-    EXPECT_EQ(s.dividends.dividendTaxablePercent[slot], 100.0f);
-    EXPECT_EQ(s.dividends.dividendAccountId[slot], kNoAccountId);
+    EXPECT_EQ(+s.account(slot).slot, slot);
+    EXPECT_EQ(+s.slots.penaltyAge[slot], 59.0f);
+    EXPECT_EQ(+s.slots.penaltyRate[slot], 10.0f);
+    EXPECT_EQ(+s.slots.aaMember[slot], 0);
+    EXPECT_EQ(+s.dividends.dividendRate[slot], 0.0f);
+    EXPECT_EQ(+s.dividends.dividendTaxablePercent[slot], 100.0f);
+    EXPECT_EQ(+s.dividends.dividendAccountId[slot], kNoAccountId);
   }
-  EXPECT_EQ(s.page.marginLeft, 1000);
-  EXPECT_EQ(s.page.marginTop, 1000);
-  EXPECT_EQ(s.page.marginRight, 500);
-  EXPECT_EQ(s.page.marginBottom, 1000);
-  EXPECT_EQ(s.page.printOption, 1);
-  EXPECT_EQ(s.page.windowLeft, 77) << "window placement stays where it was";
+  EXPECT_EQ(+s.page.marginLeft, 1000);
+  EXPECT_EQ(+s.page.marginTop, 1000);
+  EXPECT_EQ(+s.page.marginRight, 500);
+  EXPECT_EQ(+s.page.marginBottom, 1000);
+  EXPECT_EQ(+s.page.printOption, 1);
+  EXPECT_EQ(+s.page.windowLeft, 77) << "window placement stays where it was";
   for (int b = 0; b < kBudgetCount; ++b) {
     EXPECT_EQ(TextOf(s.budgets[b].budgetName), "Budget " + std::to_string(b + 1));
-    EXPECT_EQ(s.budgets[b].budgetAccountId, -1);
-    EXPECT_EQ(s.budgets[b].itemCount, 0);
+    EXPECT_EQ(+s.budgets[b].budgetAccountId, -1);
+    EXPECT_EQ(+s.budgets[b].itemCount, 0);
   }
   for (uint8_t byte : s.reserved1) EXPECT_EQ(byte, 0);
   for (uint8_t byte : s.reserved2) EXPECT_EQ(byte, 0);
@@ -88,7 +88,7 @@ TEST_F(ShortScenarioFile, CutInTitlesClearsTitlesAndRenumbersSlots) {
   const Scenario& s = ReadCutAt(at_.titles + 100);
   EXPECT_EQ(TextOf(s.titles.title[0]), "") << "a partly read title is not kept";
   EXPECT_EQ(TextOf(s.titles.title[1]), "");
-  EXPECT_EQ(s.account(0).slot, 0);
+  EXPECT_EQ(+s.account(0).slot, 0);
 }
 
 TEST_F(ShortScenarioFile, CutInSlotDataKeepsWhatArrivedUnderTheSlotDefaults) {
@@ -96,35 +96,35 @@ TEST_F(ShortScenarioFile, CutInSlotDataKeepsWhatArrivedUnderTheSlotDefaults) {
   Patch(image_, at_.slots + 0, 62.0f);     // penaltyAge of slot 0
   Patch(image_, at_.slots + 900, int32_t{72});  // rmdTable1StartAge
   const Scenario& s = ReadCutAt(at_.slots + 1000);
-  EXPECT_EQ(s.account(0).slot, 0);
-  EXPECT_EQ(s.slots.penaltyAge[0], 59.0f);
-  EXPECT_EQ(s.slots.rmdTable1StartAge, 72);
-  EXPECT_EQ(s.slots.stdDeviation[1], 0.0f);
+  EXPECT_EQ(+s.account(0).slot, 0);
+  EXPECT_EQ(+s.slots.penaltyAge[0], 59.0f);
+  EXPECT_EQ(+s.slots.rmdTable1StartAge, 72);
+  EXPECT_EQ(+s.slots.stdDeviation[1], 0.0f);
 }
 
 TEST_F(ShortScenarioFile, WholeSlotDataKeepsStoredSlots) {
   Patch(image_, at_.accounts + 2 + 80, uint16_t{7});
   const Scenario& s = ReadCutAt(at_.fonts);
-  EXPECT_EQ(s.account(0).slot, 7);
-  EXPECT_EQ(s.slots.stdDeviation[1], 15.5f);
+  EXPECT_EQ(+s.account(0).slot, 7);
+  EXPECT_EQ(+s.slots.stdDeviation[1], 15.5f);
 }
 
 TEST_F(ShortScenarioFile, CutInPageSettingsGivesDefaultMargins) {
   Patch(image_, at_.page + 0, int32_t{123});  // windowLeft arrived
   const Scenario& s = ReadCutAt(at_.page + 140);
-  EXPECT_EQ(s.page.windowLeft, 123);
-  EXPECT_EQ(s.page.marginLeft, 1000);
-  EXPECT_EQ(s.page.marginTop, 1000);
-  EXPECT_EQ(s.page.marginRight, 500);
-  EXPECT_EQ(s.page.marginBottom, 1000);
-  EXPECT_EQ(s.page.printOption, 1);
+  EXPECT_EQ(+s.page.windowLeft, 123);
+  EXPECT_EQ(+s.page.marginLeft, 1000);
+  EXPECT_EQ(+s.page.marginTop, 1000);
+  EXPECT_EQ(+s.page.marginRight, 500);
+  EXPECT_EQ(+s.page.marginBottom, 1000);
+  EXPECT_EQ(+s.page.printOption, 1);
 }
 
 TEST_F(ShortScenarioFile, WholePageSettingsKeepStoredMargins) {
   const Scenario& s = ReadCutAt(at_.budgets);
-  EXPECT_EQ(s.page.marginLeft, 750);
-  EXPECT_EQ(s.page.printOption, 2);
-  EXPECT_EQ(s.page.windowWidth, 800);
+  EXPECT_EQ(+s.page.marginLeft, 750);
+  EXPECT_EQ(+s.page.printOption, 2);
+  EXPECT_EQ(+s.page.windowWidth, 800);
 }
 
 TEST_F(ShortScenarioFile, BudgetsCountOnlyWhenTheirWholeRecordArrived) {
@@ -133,10 +133,10 @@ TEST_F(ShortScenarioFile, BudgetsCountOnlyWhenTheirWholeRecordArrived) {
   // Budget 1 whole, budget 2 ("Travel") cut after its name and items.
   const Scenario& s = ReadCutAt(at_.budgets + 1398 + 700);
   EXPECT_EQ(TextOf(s.budgets[0].budgetName), "Food");
-  EXPECT_EQ(s.budgets[0].budgetAccountId, 0);
+  EXPECT_EQ(+s.budgets[0].budgetAccountId, 0);
   EXPECT_EQ(TextOf(s.budgets[1].budgetName), "Budget 2");
-  EXPECT_EQ(s.budgets[1].budgetAccountId, -1);
-  EXPECT_EQ(s.budgets[1].itemCount, 0);
+  EXPECT_EQ(+s.budgets[1].budgetAccountId, -1);
+  EXPECT_EQ(+s.budgets[1].itemCount, 0);
 }
 
 TEST_F(ShortScenarioFile, BudgetsShorterThanOneRecordKeepTheirDefaultNames) {
@@ -148,23 +148,23 @@ TEST_F(ShortScenarioFile, BudgetsShorterThanOneRecordKeepTheirDefaultNames) {
 TEST_F(ShortScenarioFile, CutInDividendsGivesDividendDefaults) {
   const Scenario& s = ReadCutAt(at_.dividends + 300);
   EXPECT_EQ(TextOf(s.budgets[1].budgetName), "Travel");
-  EXPECT_EQ(s.dividends.dividendRate[0], 0.0f);
-  EXPECT_EQ(s.dividends.dividendTaxablePercent[0], 100.0f);
-  EXPECT_EQ(s.dividends.dividendAccountId[0], kNoAccountId);
+  EXPECT_EQ(+s.dividends.dividendRate[0], 0.0f);
+  EXPECT_EQ(+s.dividends.dividendTaxablePercent[0], 100.0f);
+  EXPECT_EQ(+s.dividends.dividendAccountId[0], kNoAccountId);
 }
 
 TEST_F(ShortScenarioFile, CutInReservedAreaZeroesIt) {
   const Scenario& s = ReadCutAt(at_.reserved2 + 10);
-  EXPECT_EQ(s.dividends.dividendRate[0], 2.5f);
-  EXPECT_EQ(s.reserved1[0], 1);
-  EXPECT_EQ(s.reserved1[785], 2);
-  EXPECT_EQ(s.reserved2[0], 0);
+  EXPECT_EQ(+s.dividends.dividendRate[0], 2.5f);
+  EXPECT_EQ(+s.reserved1[0], 1);
+  EXPECT_EQ(+s.reserved1[785], 2);
+  EXPECT_EQ(+s.reserved2[0], 0);
 }
 
 TEST_F(ShortScenarioFile, BytesAfterTheLastBlockAreIgnored) {
   image_ += "trailing bytes of some other program";
   const Scenario& s = ReadCutAt(image_.size());
-  EXPECT_EQ(s.reserved2[5059], 4);
+  EXPECT_EQ(+s.reserved2[5059], 4);
 }
 
 }  // namespace
