@@ -138,6 +138,11 @@ BudgetHeading HeadingOf(const Budget& budget) {
   return heading;
 }
 
+std::string TodaysDollarsLabel(float initialStartAge, std::string_view currencyWord) {
+  return Format("Use amounts in age %3.1f %s", static_cast<double>(initialStartAge),
+                std::string(currencyWord).c_str());
+}
+
 EnterOutcome EnterBudgetItem(Document& document, int budgetIndex, const BudgetItemFields& fields,
                              platform::Prompter& prompter) {
   Budget* budget = BudgetAt(document, budgetIndex);

@@ -79,6 +79,8 @@ BudgetItemFields ItemFields(const Budget& budget, int item);
 // "Yearly Total" as shown.
 std::string YearlyTotalText(const Budget& budget);
 BudgetHeading HeadingOf(const Budget& budget);
+// The label of the today's-dollars switch: "Use amounts in age 30.0 Dollars".
+std::string TodaysDollarsLabel(float initialStartAge, std::string_view currencyWord);
 
 // The item operations of the dialog on budget `budgetIndex` (0..4). Each that changes the
 // budget refreshes its totals and marks the document modified.

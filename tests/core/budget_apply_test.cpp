@@ -7,10 +7,13 @@
 #include "core/budget.h"
 #include "core/events.h"
 #include "platform/scripted.h"
+#include "tests/core/packed_field.h"
 #include "tests/core/test_scenarios.h"
 
 namespace core {
 namespace {
+
+using testing::Copied;
 
 constexpr float kCent = 0.005f;
 
@@ -44,23 +47,23 @@ TEST_F(ApplyingABudget, ActiveBudgetGetsAWithdrawalEventWithEveryField) {
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
   ASSERT_EQ(scenario().eventCount(), 1);
   const FinancialEvent& event = scenario().events[0];
-  EXPECT_EQ(event.kind, kWithdrawal);
-  EXPECT_EQ(event.withdrawalVariant, kBudgetWithdrawal);
-  EXPECT_EQ(event.budgetNumber, 3);  // the third budget
+  EXPECT_EQ(Copied(event.kind), kWithdrawal);
+  EXPECT_EQ(Copied(event.withdrawalVariant), kBudgetWithdrawal);
+  EXPECT_EQ(Copied(event.budgetNumber), 3);  // the third budget
   EXPECT_EQ(TextOf(event.description), "Household");
-  EXPECT_EQ(event.startAge, 45.0f);
-  EXPECT_EQ(event.endAge, 67.0f);
-  EXPECT_EQ(event.accountId, scenario().account(savings).accountId);
-  EXPECT_EQ(event.accountChosen, kAccountChosen);
+  EXPECT_EQ(Copied(event.startAge), 45.0f);
+  EXPECT_EQ(Copied(event.endAge), 67.0f);
+  EXPECT_EQ(Copied(event.accountId), Copied(scenario().account(savings).accountId));
+  EXPECT_EQ(Copied(event.accountChosen), kAccountChosen);
   // 12 x 100 + 1500 = 2700, worked by hand.
   EXPECT_NEAR(event.amount, 2700.0f, kCent);
   EXPECT_NEAR(event.runAmount, 2700.0f, kCent);
-  EXPECT_EQ(event.inTodaysDollars, 1);
-  EXPECT_EQ(budget().budgetActive, 1);
-  EXPECT_EQ(budget().budgetInTodaysDollars, 1);
-  EXPECT_EQ(budget().budgetAccountId, scenario().account(savings).accountId);
-  EXPECT_EQ(budget().budgetStartAge, 45);
-  EXPECT_EQ(budget().budgetEndAge, 67);
+  EXPECT_EQ(Copied(event.inTodaysDollars), 1);
+  EXPECT_EQ(Copied(budget().budgetActive), 1);
+  EXPECT_EQ(Copied(budget().budgetInTodaysDollars), 1);
+  EXPECT_EQ(Copied(budget().budgetAccountId), Copied(scenario().account(savings).accountId));
+  EXPECT_EQ(Copied(budget().budgetStartAge), 45);
+  EXPECT_EQ(Copied(budget().budgetEndAge), 67);
   EXPECT_TRUE(document.modified);
   EXPECT_TRUE(document.outOfDate);
   EXPECT_EQ(BudgetMenuNames(scenario())[2], "Household");
@@ -70,16 +73,16 @@ TEST_F(ApplyingABudget, ActiveBudgetGetsAWithdrawalEventWithEveryField) {
 TEST_F(ApplyingABudget, NoAccountIsStoredAsNone) {
   heading.accountId = kNoAccountId32;
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
-  EXPECT_EQ(budget().budgetAccountId, kNoAccountId32);
-  EXPECT_EQ(scenario().events[0].accountId, kNoAccountId);
-  EXPECT_EQ(scenario().events[0].accountChosen, 0);
+  EXPECT_EQ(Copied(budget().budgetAccountId), kNoAccountId32);
+  EXPECT_EQ(Copied(scenario().events[0].accountId), kNoAccountId);
+  EXPECT_EQ(Copied(scenario().events[0].accountChosen), 0);
 }
 
 TEST_F(ApplyingABudget, AnAccountThatNoLongerExistsIsStoredAsNone) {
   heading.accountId = 4321;
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
-  EXPECT_EQ(budget().budgetAccountId, kNoAccountId32);
-  EXPECT_EQ(scenario().events[0].accountId, kNoAccountId);
+  EXPECT_EQ(Copied(budget().budgetAccountId), kNoAccountId32);
+  EXPECT_EQ(Copied(scenario().events[0].accountId), kNoAccountId);
 }
 
 TEST_F(ApplyingABudget, SecondOkUpdatesTheSameEvent) {
@@ -90,7 +93,7 @@ TEST_F(ApplyingABudget, SecondOkUpdatesTheSameEvent) {
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
   ASSERT_EQ(scenario().eventCount(), 2);
   EXPECT_EQ(TextOf(scenario().events[0].description), "Home");
-  EXPECT_EQ(scenario().events[0].endAge, 70.0f);
+  EXPECT_EQ(Copied(scenario().events[0].endAge), 70.0f);
 }
 
 TEST_F(ApplyingABudget, DeactivatingRemovesTheEventAndActivatingAppendsANewOne) {
@@ -101,7 +104,7 @@ TEST_F(ApplyingABudget, DeactivatingRemovesTheEventAndActivatingAppendsANewOne) 
   ASSERT_EQ(scenario().eventCount(), 1);
   EXPECT_EQ(TextOf(scenario().events[0].description), "Salary");
   EXPECT_EQ(FindBudgetEvent(scenario(), 2), -1);
-  EXPECT_EQ(budget().budgetActive, 0);
+  EXPECT_EQ(Copied(budget().budgetActive), 0);
 
   heading.active = true;
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
@@ -115,7 +118,7 @@ TEST_F(ApplyingABudget, OtherBudgetsKeepTheirEvents) {
   heading.active = false;
   ASSERT_TRUE(ApplyBudget(document, 2, heading, prompter));
   ASSERT_EQ(scenario().eventCount(), 1);
-  EXPECT_EQ(scenario().events[0].budgetNumber, 1);
+  EXPECT_EQ(Copied(scenario().events[0].budgetNumber), 1);
 }
 
 TEST_F(ApplyingABudget, AccountOfTheAssetAllocationIsRefusedAndNothingChanges) {
@@ -144,7 +147,7 @@ TEST_F(ApplyingABudget, FullEventTableStillLetsAnActiveBudgetBeUpdated) {
   for (int e = 1; e < kMaxEvents; ++e) testing::AddEvent(scenario(), kDeposit, "Gift", 40);
   heading.endAge = 80;
   EXPECT_TRUE(ApplyBudget(document, 2, heading, prompter));
-  EXPECT_EQ(scenario().events[0].endAge, 80.0f);
+  EXPECT_EQ(Copied(scenario().events[0].endAge), 80.0f);
   EXPECT_TRUE(prompter.shown().empty());
 }
 
@@ -159,7 +162,7 @@ TEST(NewBudgets, FiveBudgetsStartWithoutAccountUnderTheirDefaultNames) {
   const Scenario scenario = MakeNewScenario();
   const auto names = BudgetMenuNames(scenario);
   for (int b = 0; b < kBudgetCount; ++b) {
-    EXPECT_EQ(scenario.budgets[b].budgetAccountId, kNoAccountId32) << "budget " << b;
+    EXPECT_EQ(Copied(scenario.budgets[b].budgetAccountId), kNoAccountId32) << "budget " << b;
     EXPECT_EQ(HeadingOf(scenario.budgets[b]).accountId, kNoAccountId32);
     EXPECT_EQ(names[b], Format("Budget %d", b + 1));
   }

@@ -9,10 +9,13 @@
 
 #include "core/text.h"
 #include "platform/scripted.h"
+#include "tests/core/packed_field.h"
 #include "tests/support/temp_dir.h"
 
 namespace core {
 namespace {
+
+using testing::Copied;
 
 constexpr float kCent = 0.005f;
 
@@ -74,7 +77,7 @@ TEST_F(BudgetFiles, PrintReportStoresNameAndAgesAndWritesTheSameFormat) {
   heading.endAge = 90;
   ASSERT_TRUE(WriteBudgetReportFile(document, 0, heading, dir.path(), prompter));
   EXPECT_EQ(TextOf(budget(0).budgetName), "Home");
-  EXPECT_EQ(budget(0).budgetEndAge, 90);
+  EXPECT_EQ(Copied(budget(0).budgetEndAge), 90);
   const std::string head = "3\nHome                          \n 50\n 90\n";
   const std::string items = std::string(kHouseholdExchange).substr(head.size());
   EXPECT_EQ(dir.Read(kBudgetReportFile), head + items);
@@ -116,31 +119,31 @@ TEST_F(BudgetFiles, PasteAllCarriesNameAgesAndItemsButNotTheSwitches) {
   ASSERT_TRUE(Paste(1));
   const Budget& pasted = budget(1);
   EXPECT_EQ(TextOf(pasted.budgetName), "Household");  // without the file's padding
-  EXPECT_EQ(pasted.budgetStartAge, 45);
-  EXPECT_EQ(pasted.budgetEndAge, 67);
-  ASSERT_EQ(pasted.itemCount, 3);
+  EXPECT_EQ(Copied(pasted.budgetStartAge), 45);
+  EXPECT_EQ(Copied(pasted.budgetEndAge), 67);
+  ASSERT_EQ(Copied(pasted.itemCount), 3);
   EXPECT_EQ(TextOf(pasted.itemName[0]), "Food");
-  EXPECT_EQ(pasted.itemMonthly[0], 1);
-  EXPECT_EQ(pasted.itemTrack[0], 1);
+  EXPECT_EQ(Copied(pasted.itemMonthly[0]), 1);
+  EXPECT_EQ(Copied(pasted.itemTrack[0]), 1);
   EXPECT_NEAR(pasted.itemRate[2], 1.5f, 1e-6f);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(pasted.itemInflation[i], 0) << "item " << i;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Copied(pasted.itemInflation[i]), 0) << "item " << i;
   EXPECT_NEAR(pasted.yearlyTotal, 3500.0f, kCent);
-  EXPECT_EQ(pasted.budgetActive, 1);
-  EXPECT_EQ(pasted.budgetAccountId, 17);
+  EXPECT_EQ(Copied(pasted.budgetActive), 1);
+  EXPECT_EQ(Copied(pasted.budgetAccountId), 17);
   EXPECT_TRUE(document.modified);
 }
 
 TEST_F(BudgetFiles, PasteAllStopsAtTheEndMarkAndCountsWhatItRead) {
   dir.Write(kBudgetExchangeFile, "5\nShort\n 30\n 40\nA\t1.0\t0\t0\t0\nB\t2.0\t0\t0\t0\nDooone");
   ASSERT_TRUE(Paste(1));
-  EXPECT_EQ(budget(1).itemCount, 2);
+  EXPECT_EQ(Copied(budget(1).itemCount), 2);
   EXPECT_NEAR(budget(1).yearlyTotal, 3.0f, kCent);
 }
 
 TEST_F(BudgetFiles, PasteAllReadsNoMoreItemsThanTheCount) {
   dir.Write(kBudgetExchangeFile, "1\nOne\n 30\n 40\nA\t1.0\t0\t0\t0\nB\t2.0\t0\t0\t0\nDooone");
   ASSERT_TRUE(Paste(1));
-  EXPECT_EQ(budget(1).itemCount, 1);
+  EXPECT_EQ(Copied(budget(1).itemCount), 1);
 }
 
 TEST_F(BudgetFiles, PasteAllCutsLongNames) {
@@ -150,7 +153,7 @@ TEST_F(BudgetFiles, PasteAllCutsLongNames) {
   ASSERT_TRUE(Paste(1));
   EXPECT_EQ(TextOf(budget(1).budgetName), std::string(29, 'N'));
   EXPECT_EQ(TextOf(budget(1).itemName[0]), std::string(19, 'N'));
-  EXPECT_EQ(budget(1).budgetStartAge, 30);
+  EXPECT_EQ(Copied(budget(1).budgetStartAge), 30);
 }
 
 TEST_F(BudgetFiles, PasteAllRejectsCountsOutsideOneToThirty) {

@@ -8,9 +8,12 @@
 
 #include "core/text.h"
 #include "platform/scripted.h"
+#include "tests/core/packed_field.h"
 
 namespace core {
 namespace {
+
+using testing::Copied;
 
 constexpr float kCent = 0.005f;
 
@@ -58,12 +61,12 @@ TEST_F(BudgetItems, SameFirstNineteenCharactersReplaceInsteadOfAddingA31st) {
   }
   // The stored names have exactly 19 characters; this one goes on after them.
   EXPECT_EQ(Enter(Item("Household item 07..and more", "99")), EnterOutcome::Replaced);
-  EXPECT_EQ(budget().itemCount, kMaxBudgetItems);
+  EXPECT_EQ(Copied(budget().itemCount), kMaxBudgetItems);
   EXPECT_NEAR(budget().itemAmount[7], 99.0f, kCent);
   EXPECT_TRUE(prompter.shown().empty());
 
   EXPECT_EQ(Enter(Item("Something new", "1")), EnterOutcome::Full);
-  EXPECT_EQ(budget().itemCount, kMaxBudgetItems);
+  EXPECT_EQ(Copied(budget().itemCount), kMaxBudgetItems);
   ASSERT_EQ(prompter.Lines().size(), 1u);
   EXPECT_EQ(prompter.Lines()[0],
             "Budget Warning: You have reached the maximum number of items for this budget");
@@ -76,14 +79,14 @@ TEST_F(BudgetItems, NamesAreCutToNineteenCharacters) {
 
 TEST_F(BudgetItems, EmptyNameDoesNothing) {
   EXPECT_EQ(Enter(Item("", "100")), EnterOutcome::Ignored);
-  EXPECT_EQ(budget().itemCount, 0);
+  EXPECT_EQ(Copied(budget().itemCount), 0);
   EXPECT_FALSE(document.modified);
 }
 
 TEST_F(BudgetItems, AmountAndRateAreReadAsNumbers) {
   Enter(Item("Rent", "12.5abc", "not a rate"));
   EXPECT_NEAR(budget().itemAmount[0], 12.5f, kCent);
-  EXPECT_EQ(budget().itemRate[0], 0.0f);
+  EXPECT_EQ(Copied(budget().itemRate[0]), 0.0f);
 }
 
 TEST_F(BudgetItems, DeletingTheSecondOfThreeMovesTheThirdWithAllItsFields) {
@@ -91,11 +94,11 @@ TEST_F(BudgetItems, DeletingTheSecondOfThreeMovesTheThirdWithAllItsFields) {
   Enter(Item("Second", "2", "1.5", true, false, true));
   Enter(Item("Third", "3", "2.25", false, /*inflation=*/true, /*track=*/true));
   EXPECT_TRUE(DeleteBudgetItem(document, 0, "Second"));
-  ASSERT_EQ(budget().itemCount, 2);
+  ASSERT_EQ(Copied(budget().itemCount), 2);
   EXPECT_EQ(TextOf(budget().itemName[1]), "Third");
-  EXPECT_EQ(budget().itemInflation[1], 1);
-  EXPECT_EQ(budget().itemTrack[1], 1);
-  EXPECT_EQ(budget().itemMonthly[1], 0);
+  EXPECT_EQ(Copied(budget().itemInflation[1]), 1);
+  EXPECT_EQ(Copied(budget().itemTrack[1]), 1);
+  EXPECT_EQ(Copied(budget().itemMonthly[1]), 0);
   EXPECT_NEAR(budget().itemAmount[1], 3.0f, kCent);
   EXPECT_NEAR(budget().itemRate[1], 2.25f, 1e-6f);
   EXPECT_NEAR(budget().yearlyTotal, 4.0f, kCent);  // 1 + 3
@@ -106,7 +109,7 @@ TEST_F(BudgetItems, DeletingAnUnknownNameChangesNothing) {
   Enter(Item("Food", "1"));
   document.modified = false;
   EXPECT_FALSE(DeleteBudgetItem(document, 0, "Fuel"));
-  EXPECT_EQ(budget().itemCount, 1);
+  EXPECT_EQ(Copied(budget().itemCount), 1);
   EXPECT_FALSE(document.modified);
 }
 
@@ -114,8 +117,8 @@ TEST_F(BudgetItems, ClearAllRemovesEveryItem) {
   Enter(Item("Food", "100"));
   Enter(Item("Fuel", "50"));
   ClearBudgetItems(document, 0);
-  EXPECT_EQ(budget().itemCount, 0);
-  EXPECT_EQ(budget().yearlyTotal, 0.0f);
+  EXPECT_EQ(Copied(budget().itemCount), 0);
+  EXPECT_EQ(Copied(budget().yearlyTotal), 0.0f);
 }
 
 TEST_F(BudgetItems, SortIgnoresCaseAndMovesEveryField) {
@@ -126,10 +129,10 @@ TEST_F(BudgetItems, SortIgnoresCaseAndMovesEveryField) {
   EXPECT_EQ(TextOf(budget().itemName[0]), "Alpha");
   EXPECT_EQ(TextOf(budget().itemName[1]), "beta");
   EXPECT_EQ(TextOf(budget().itemName[2]), "gamma");
-  EXPECT_EQ(budget().itemMonthly[0], 1);
+  EXPECT_EQ(Copied(budget().itemMonthly[0]), 1);
   EXPECT_NEAR(budget().itemYearlyAmount[0], 12.0f, kCent);
   EXPECT_NEAR(budget().itemRate[1], 2.0f, kCent);
-  EXPECT_EQ(budget().itemInflation[2], 1);
+  EXPECT_EQ(Copied(budget().itemInflation[2]), 1);
 }
 
 TEST_F(BudgetItems, RateColumnAndEditFields) {
@@ -151,6 +154,11 @@ TEST_F(BudgetItems, RateColumnAndEditFields) {
   EXPECT_FALSE(fields.monthly);
 }
 
+TEST(BudgetTexts, TodaysDollarsLabelNamesTheStartAgeAndCurrency) {
+  EXPECT_EQ(TodaysDollarsLabel(30.0f, "Dollars"), "Use amounts in age 30.0 Dollars");
+  EXPECT_EQ(TodaysDollarsLabel(45.25f, "Pounds"), "Use amounts in age 45.2 Pounds");
+}
+
 TEST_F(BudgetItems, ImpossibleStoredCountsStayInsideTheTable) {
   budget().itemCount = 500;
   RefreshBudgetTotals(budget());
@@ -159,7 +167,7 @@ TEST_F(BudgetItems, ImpossibleStoredCountsStayInsideTheTable) {
   EXPECT_EQ(ItemCount(budget()), 0);
   EXPECT_EQ(ItemRow(budget(), 0).name, "");
   EXPECT_EQ(Enter(Item("Food", "1")), EnterOutcome::Appended);
-  EXPECT_EQ(budget().itemCount, 1);
+  EXPECT_EQ(Copied(budget().itemCount), 1);
 }
 
 TEST_F(BudgetItems, BudgetNumbersOutsideTheFiveAreIgnored) {

@@ -8,10 +8,13 @@
 
 #include "core/scenario_file.h"
 #include "platform/scripted.h"
+#include "tests/core/packed_field.h"
 #include "tests/support/temp_dir.h"
 
 namespace core {
 namespace {
+
+using testing::Copied;
 
 // Line 2 written out by hand from "%6.2f ... %1d".
 constexpr const char* kNumbers = "  3.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n";
@@ -143,7 +146,7 @@ TEST_F(FinanceDat, FirstStartSetsUpAndOpensTheExamples) {
   EXPECT_EQ(settings.recent[0], "EXAMPLE1.RET");
   EXPECT_EQ(settings.recent[5], "EXAMPLE6.RET");
   EXPECT_EQ(document.path, "EXAMPLE6.RET");
-  EXPECT_EQ(document.scenario.initial.startAge, 55.0f);
+  EXPECT_EQ(Copied(document.scenario.initial.startAge), 55.0f);
   EXPECT_TRUE(prompter.shown().empty());
 }
 

@@ -6,10 +6,13 @@
 
 #include "core/settings.h"
 #include "core/text.h"
+#include "tests/core/packed_field.h"
 #include "tests/support/temp_dir.h"
 
 namespace core {
 namespace {
+
+using testing::Copied;
 
 std::string Bytes(const PageSettings& prefs) {
   return std::string(reinterpret_cast<const char*>(&prefs), sizeof prefs);
@@ -41,13 +44,13 @@ class PrefinfDat : public ::testing::Test {
 
 TEST_F(PrefinfDat, WithoutAFileDefaultsAreUsed) {
   const PageSettings prefs = Read();
-  EXPECT_EQ(prefs.windowLeft, 0);
-  EXPECT_EQ(prefs.reportColumns, 0);
-  EXPECT_EQ(prefs.hideMakerFolder, 0);
-  EXPECT_EQ(prefs.colorBanding, 1);
-  EXPECT_EQ(prefs.marginLeft, 1000);
-  EXPECT_EQ(prefs.marginRight, 500);
-  EXPECT_EQ(prefs.printOption, 1);
+  EXPECT_EQ(Copied(prefs.windowLeft), 0);
+  EXPECT_EQ(Copied(prefs.reportColumns), 0);
+  EXPECT_EQ(Copied(prefs.hideMakerFolder), 0);
+  EXPECT_EQ(Copied(prefs.colorBanding), 1);
+  EXPECT_EQ(Copied(prefs.marginLeft), 1000);
+  EXPECT_EQ(Copied(prefs.marginRight), 500);
+  EXPECT_EQ(Copied(prefs.printOption), 1);
   EXPECT_EQ(TextOf(scenario.fonts[0].faceName), "Lucida");
 }
 
@@ -68,18 +71,18 @@ TEST_F(PrefinfDat, EdgesOutsideZeroToThreeHundredStartAtZero) {
     stored.windowTop = c.top;
     dir.Write(kWindowPrefsFile, Bytes(stored));
     const PageSettings prefs = Read();
-    EXPECT_EQ(prefs.windowLeft, c.wantLeft) << c.left;
-    EXPECT_EQ(prefs.windowTop, c.wantTop) << c.top;
+    EXPECT_EQ(Copied(prefs.windowLeft), c.wantLeft) << c.left;
+    EXPECT_EQ(Copied(prefs.windowTop), c.wantTop) << c.top;
   }
 }
 
 TEST_F(PrefinfDat, ShortFileLeavesOnlyDefaults) {
   dir.Write(kWindowPrefsFile, std::string(100, '\xFF'));
   const PageSettings prefs = Read();
-  EXPECT_EQ(prefs.reportColumns, 0);
-  EXPECT_EQ(prefs.windowWidth, 0);
-  EXPECT_EQ(prefs.marginLeft, 1000);
-  EXPECT_EQ(prefs.colorBanding, 1);
+  EXPECT_EQ(Copied(prefs.reportColumns), 0);
+  EXPECT_EQ(Copied(prefs.windowWidth), 0);
+  EXPECT_EQ(Copied(prefs.marginLeft), 1000);
+  EXPECT_EQ(Copied(prefs.colorBanding), 1);
 }
 
 TEST_F(PrefinfDat, CloseWritesThePlacementAndKeepsTheRest) {
@@ -97,8 +100,8 @@ TEST_F(PrefinfDat, CloseWritesThePlacementAndKeepsTheRest) {
 TEST_F(PrefinfDat, SizeIsTheDistanceWhicheverWayTheRectangleRuns) {
   ASSERT_TRUE(WriteWindowPrefs(dir.path(), Stored(), WindowRect{810, 620, 10, 20}));
   const PageSettings prefs = Read();
-  EXPECT_EQ(prefs.windowWidth, 800);
-  EXPECT_EQ(prefs.windowHeight, 600);
+  EXPECT_EQ(Copied(prefs.windowWidth), 800);
+  EXPECT_EQ(Copied(prefs.windowHeight), 600);
 }
 
 TEST_F(PrefinfDat, FailedWriteIsSilent) {
