@@ -61,7 +61,7 @@ class Canvas {
   virtual ~Canvas() = default;
 
   virtual void DrawLine(Point from, Point to, const Pen& pen) = 0;
-  // A rectangle with a 1-pixel outline in `pen` (width 0: no outline) filled with `brush`.
+  // A rectangle outlined with `pen` (width 0: no outline) and filled with `brush`.
   virtual void DrawRectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;
   virtual void DrawPolygon(const std::vector<Point>& points, const Pen& pen,
                            const Brush& brush) = 0;

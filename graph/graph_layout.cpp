@@ -110,6 +110,12 @@ int PointAtPixel(const GraphLayout& layout, int x) {
   return std::clamp(point, 0, layout.pointCount - 1);
 }
 
+int PointAtClick(const GraphLayout& layout, int x) {
+  if (layout.pointCount <= 0) return -1;
+  int point = (x + layout.w - layout.x0) / std::max(1, layout.w) - 1;
+  return std::clamp(point, 0, layout.pointCount - 1);
+}
+
 bool InPlotArea(const GraphLayout& layout, int x, int y) {
   return x >= layout.x0 && x <= layout.x0 + layout.W && y >= layout.y0 - layout.H &&
          y <= layout.y0;

@@ -60,6 +60,9 @@ int PixelXOf(const GraphLayout& layout, int point);
 float ValueAtPixel(const GraphLayout& layout, const AxisScale& scale, int y);
 // The point nearest to a pixel column, within 0..pointCount-1 (-1 without points).
 int PointAtPixel(const GraphLayout& layout, int x);
+// The point a click marks, (x + w - x0) / w - 1: the point at or left of the pixel, within
+// 0..pointCount-1 (-1 without points). Double-clicks and zoom marks use it.
+int PointAtClick(const GraphLayout& layout, int x);
 // Whether a pixel lies over the plot: x from x0 to x0 + W, y from y0 - H to y0.
 bool InPlotArea(const GraphLayout& layout, int x, int y);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "graph/draw_graph.h"
+#include "graph/label_box.h"
 #include "graph/svg_canvas.h"
 #include "tests/graph/golden.h"
 #include "tests/graph/sample_plot_data.h"
@@ -110,6 +111,21 @@ TEST(GraphGolden, PrintedPlannerGraphWithLegendOverTheSeries) {
   options.area = PrintArea(kWidth, kHeight, {20, 20, 20, 20});
   EXPECT_TRUE(MatchesGolden("graph/retirement-networth-3d-printed-pounds.svg",
                             Draw(graph_testing::RetirementSample(), options)));
+}
+
+TEST(GraphGolden, ReadOutLabelsOverAGraph) {
+  SvgCanvas canvas(kWidth, kHeight);
+  DrawnGraph drawn = DrawGraph(canvas, graph_testing::RetirementSample(),
+                               Options(GraphKind::NetWorth, PlotStyle::Lines));
+  DrawContext context(canvas, Program::Companion, false);
+  const GraphLayout& layout = drawn.layout;
+  int y = layout.y0 - layout.H / 2;
+  std::string value = SignedMoney(ValueAtPixel(layout, drawn.scale, y), Currency::Dollars);
+  DrawReadoutRightAligned(context, layout.th, layout.x0 + layout.W / 2, y, value);
+  DrawReadoutLeftAligned(context, layout.th, layout.x0 + 10, layout.y0 - 40, "-$1,234.50");
+  DrawTwoLineReadoutRightAligned(context, layout.th, layout.x0 + layout.W, layout.y0 - 100,
+                                 "Investment Accounts", "$31,000.00");
+  EXPECT_TRUE(MatchesGolden("graph/retirement-readouts.svg", canvas.Document()));
 }
 
 }  // namespace

@@ -79,6 +79,16 @@ TEST(GraphMapping, PointUnderAPixelRoundsToTheNearerPoint) {
   EXPECT_EQ(PointAtPixel(layout, 10000), 7);
 }
 
+TEST(GraphMapping, ClickMarksThePointAtOrLeftOfThePixel) {
+  GraphLayout layout = LayOut(PlotStyle::Lines, 8, Scale(0.0f, 20000.0f));
+  // (x + 66 - x0) / 66 - 1 with whole-number division.
+  EXPECT_EQ(PointAtClick(layout, layout.x0), 0);
+  EXPECT_EQ(PointAtClick(layout, layout.x0 + 65), 0);
+  EXPECT_EQ(PointAtClick(layout, layout.x0 + 66), 1);
+  EXPECT_EQ(PointAtClick(layout, layout.x0 + 7 * 66 + 60), 7);
+  EXPECT_EQ(PointAtClick(layout, layout.x0 + layout.W + 500), 7);
+}
+
 TEST(GraphMapping, PlotAreaHasItsEdgesInside) {
   GraphLayout layout = LayOut(PlotStyle::Lines, 8, Scale(0.0f, 20000.0f));
   EXPECT_TRUE(InPlotArea(layout, layout.x0, layout.y0));
