@@ -133,6 +133,18 @@ TEST(SeriesRules, AccountsKindShowsAtMostTenFromTheFirst) {
   EXPECT_EQ(SeriesOf(data, options).series.size(), 10u);
 }
 
+TEST(SeriesRules, ZoomedRangeKeepsOnlyItsPoints) {
+  PlotData data = graph_testing::RetirementSample();  // ages 60..67
+  PlotData zoomed = SlicePoints(data, 2, 3);
+  ASSERT_EQ(zoomed.pointCount, 3);
+  EXPECT_FLOAT_EQ(zoomed.Age(0), 62.0f);
+  EXPECT_FLOAT_EQ(zoomed.Age(2), 64.0f);
+  EXPECT_FLOAT_EQ(zoomed.AccountValue(0, 0), data.AccountValue(2, 0));
+  EXPECT_FLOAT_EQ(zoomed.purchasingPower[2], data.purchasingPower[4]);
+  EXPECT_EQ(SlicePoints(data, 6, 10).pointCount, 2);  // never past the last point
+  EXPECT_EQ(SlicePoints(data, -3, 2).pointCount, 2);
+}
+
 TEST(SeriesRules, StyleCycleNeedsThreePointsForThreeD) {
   EXPECT_EQ(NextStyle(PlotStyle::Lines, 2), PlotStyle::Bars);
   EXPECT_EQ(NextStyle(PlotStyle::Bars, 2), PlotStyle::Lines);
