@@ -1,7 +1,14 @@
-// The JSON form of a whole scenario: blocks as objects named after their records, the live
-// accounts and events as lists, and every other stored byte (unused and reserved areas, records
-// past the live counts, working values) carried where it is not the new-scenario value, so that
-// a scenario turned into JSON and back has the same file bytes.
+// The JSON form of a whole scenario, as "kxplan-cli dump" writes it and "kxplan-cli build" reads
+// it. Blocks are objects named after their records ("initialValues", "accountTable",
+// "rmdSettings", "monteCarlo", "reportTitles", "pageSettings"), tables are lists ("accounts"
+// with each account's per-slot and dividend values, "events", "groups", "budgets" with their
+// "items", "fonts"); keys are the records' field names. An event's "kind" is a word
+// ("deposit", "creditCard", "rule72tTransfer", ...) or its stored number, and decides the names
+// of its places. So that JSON and back gives the same file bytes, what is not the new-scenario
+// value is carried as well: unused and reserved bytes as hexadecimal ("unused70", an event's
+// "raw32"), bytes after a text's NUL in "<text>Bytes", non-finite numbers as bit patterns
+// ("0x7fc00000"), account records past the live count in "storedAccounts", per-slot values of
+// slots without a live account in "otherSlots", budget items past the count in "storedItems".
 #pragma once
 
 #include <string>
