@@ -194,7 +194,8 @@ void Withdraw(RunContext& ctx, int eventIndex) {
   if (ctx.InResults()) ctx.records.Item(ctx.age, Name{event.description}, 6, event.runAmount);
   float amount = IsOneTime(event) ? event.runAmount : event.runAmount * ctx.yearFraction;
   if (ctx.options.trackFlows) ctx.flows.withdrawals += amount;
-  ctx.sink.Emit(eventIndex, budget != nullptr ? "  Budget - %s - Withdraw %s" : "  %s - Withdraw %s",
+  ctx.sink.Emit(eventIndex,
+                budget != nullptr ? "  Budget - %s - Withdraw %s" : "  %s - Withdraw %s",
                 Name{event.description}, Money{amount});
   if (budget != nullptr) {
     TrackBudgetItems(ctx, eventIndex, *budget, IsOneTime(event));
@@ -203,8 +204,8 @@ void Withdraw(RunContext& ctx, int eventIndex) {
     GrowAmount(ctx, event);
   }
   if (event.accountId != core::kNoAccountId && event.accountChosen == core::kAccountChosen) {
-    amount = WithdrawFromChosenAccount(ctx, amount, ctx.PaymentPurpose(), eventIndex,
-                                       event.accountId);
+    amount =
+        WithdrawFromChosenAccount(ctx, amount, ctx.PaymentPurpose(), eventIndex, event.accountId);
   }
   if (amount > 0.0f) WithdrawFromAccounts(ctx, amount, ctx.PaymentPurpose(), eventIndex);
 }

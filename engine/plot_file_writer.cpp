@@ -8,9 +8,9 @@ namespace engine {
 
 namespace {
 
-constexpr const char* kMonthNames[12] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
 
 }  // namespace
 

@@ -28,10 +28,10 @@ struct RunEnvironment {
   platform::FileChooser* files = nullptr;  // asked for the results file when none is given
   platform::DateTime today;                // birthday fraction, plot-file date and time
   std::string scenarioName = core::kUntitledScenario;
-  ScheduleList* list = nullptr;            // the schedule list of mode List (may be none)
-  std::filesystem::path resultsPath;       // mode ResultsFile: the file chosen already
-  std::string* fileText = nullptr;         // modes ResultsFile/PrintFile: text kept here instead
-  ExportFile* exportFile = nullptr;        // an open export file; the run closes it
+  ScheduleList* list = nullptr;       // the schedule list of mode List (may be none)
+  std::filesystem::path resultsPath;  // mode ResultsFile: the file chosen already
+  std::string* fileText = nullptr;    // modes ResultsFile/PrintFile: text kept here instead
+  ExportFile* exportFile = nullptr;   // an open export file; the run closes it
 };
 
 struct RunContext {

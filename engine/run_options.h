@@ -32,8 +32,8 @@ struct RunOptions {
   bool writeRecordFiles = true;      // the temporary results files and the plot file
   int scrollMode = 0;                // 0 last line, 1 first line, 2 first line of scrollAge
   int scrollAge = 0;
-  int graphKind = 1;                 // the graph shown, first line of the plot file
-  uint16_t probeAccountId = 65535;   // balance probe: account and whole age
+  int graphKind = 1;                // the graph shown, first line of the plot file
+  uint16_t probeAccountId = 65535;  // balance probe: account and whole age
   int probeAge = -1;
 };
 

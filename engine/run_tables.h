@@ -46,7 +46,9 @@ struct KindTotals {
   float liabilities = 0.0f;
   float otherKind = 0.0f;  // accounts of a stored kind outside 0..4 count nowhere
 
-  float NetWorth() const { return investment + taxFree + retirement + equity + asset - liabilities; }
+  float NetWorth() const {
+    return investment + taxFree + retirement + equity + asset - liabilities;
+  }
   // The total of an account kind; an unknown kind has a scratch total of its own.
   float& OfKind(uint16_t kind);
 };
@@ -108,14 +110,21 @@ struct RedFlags {
   RedFlag negativeNetWorth;
 
   bool Any() const {
-    return penalty.set || liquidDepleted.set || withdrawalAccountDepleted.set ||
-           rmdDepleted.set || unfinishedTransfers.set || negativeNetWorth.set;
+    return penalty.set || liquidDepleted.set || withdrawalAccountDepleted.set || rmdDepleted.set ||
+           unfinishedTransfers.set || negativeNetWorth.set;
   }
 };
 
 // The six series by whole age, in heading order.
-enum KindSeries { kSeriesInvestment, kSeriesTaxFree, kSeriesRetirement, kSeriesAsset,
-                  kSeriesEquity, kSeriesLiabilities, kKindSeriesCount };
+enum KindSeries {
+  kSeriesInvestment,
+  kSeriesTaxFree,
+  kSeriesRetirement,
+  kSeriesAsset,
+  kSeriesEquity,
+  kSeriesLiabilities,
+  kKindSeriesCount
+};
 
 // Everything a run leaves for graphs, reports and the export.
 struct RunResults {
@@ -129,7 +138,9 @@ struct RunResults {
   float probeBalance = 0.0f;
   bool probeFound = false;
 
-  int RowCount() const { return yearIndex + 1 < kMaxResultsYears ? yearIndex + 1 : kMaxResultsYears; }
+  int RowCount() const {
+    return yearIndex + 1 < kMaxResultsYears ? yearIndex + 1 : kMaxResultsYears;
+  }
 };
 
 }  // namespace engine

@@ -22,8 +22,12 @@ class DescriptionWriter {
  public:
   DescriptionWriter(const core::Scenario& scenario, float startAge, bool pound,
                     const std::function<void(std::string_view, int)>& emit)
-      : scenario_(scenario), startAge_(startAge), pound_(pound), emit_(emit),
-        lastTax_(scenario.initial.taxRate), lastInflation_(scenario.initial.inflationRate) {}
+      : scenario_(scenario),
+        startAge_(startAge),
+        pound_(pound),
+        emit_(emit),
+        lastTax_(scenario.initial.taxRate),
+        lastInflation_(scenario.initial.inflationRate) {}
 
   void Write() {
     const core::InitialValues& initial = scenario_.initial;
@@ -131,17 +135,20 @@ class DescriptionWriter {
                            Description(e).c_str(), Money(e.amount).c_str(),
                            Money(e.downPayment).c_str(), Rate(e.loanRate).c_str(),
                            core::Format("%2d", e.years).c_str(), Money(e.monthlyPayment).c_str()));
-    Line(tag, core::Format("        %s", ("Loan amount deposited to " + AccountName(e.accountId)).c_str()));
+    Line(tag, core::Format("        %s",
+                           ("Loan amount deposited to " + AccountName(e.accountId)).c_str()));
     ChosenAccountLine(tag, e.paymentAccountChosen == core::kAccountChosen, e.paymentAccountId,
                       "        The payments will be withdrawn from the %s account.");
     if (e.startAge < e.endAge) {
-      Line(tag, core::Format("        Paying loan off at age %5.2f.", static_cast<double>(e.endAge)));
+      Line(tag,
+           core::Format("        Paying loan off at age %5.2f.", static_cast<double>(e.endAge)));
     }
     const int index = core::FindAccountIndex(scenario_, e.accountId);
     const bool intoAsset = index >= 0 && scenario_.account(index).kind == core::kAsset;
     if (intoAsset && e.startAge < e.sellAge && e.sellAge <= scenario_.initial.endAge &&
         e.sellAge > 0.0f) {
-      Line(tag, core::Format("        Selling asset at age %5.2f.", static_cast<double>(e.sellAge)));
+      Line(tag,
+           core::Format("        Selling asset at age %5.2f.", static_cast<double>(e.sellAge)));
     }
   }
 
@@ -153,35 +160,40 @@ class DescriptionWriter {
                              Money(e.downPayment).c_str(), Rate(e.loanRate).c_str(), years.c_str(),
                              Money(e.monthlyPayment).c_str()));
     } else {
-      Line(tag, core::Format("%5.1f %s - %s at %s for %s yrs. %s/Month.", At(e),
-                             Description(e).c_str(), Money(e.amount - e.downPayment).c_str(),
-                             Rate(e.loanRate).c_str(), years.c_str(),
-                             Money(e.monthlyPayment).c_str()));
-      Line(tag, core::Format("        %s to equity -- no withdrawal.", Money(e.downPayment).c_str()));
+      Line(tag,
+           core::Format("%5.1f %s - %s at %s for %s yrs. %s/Month.", At(e), Description(e).c_str(),
+                        Money(e.amount - e.downPayment).c_str(), Rate(e.loanRate).c_str(),
+                        years.c_str(), Money(e.monthlyPayment).c_str()));
+      Line(tag,
+           core::Format("        %s to equity -- no withdrawal.", Money(e.downPayment).c_str()));
     }
     if (e.extraPaymentStart == 3) {
-      Line(tag, core::Format(
-                    "        An additional %s/Month will be applied to the principal starting at age %3d.",
-                    Money(e.extraMonthlyPayment).c_str(), static_cast<int>(e.startAge)));
+      Line(tag, core::Format("        An additional %s/Month will be applied to the principal "
+                             "starting at age %3d.",
+                             Money(e.extraMonthlyPayment).c_str(), static_cast<int>(e.startAge)));
     } else if (e.extraPaymentStart == 2) {
       Line(tag, core::Format("        An Additional %s/Month is applied to the principal.",
                              Money(e.extraMonthlyPayment).c_str()));
     }
     Line(tag, std::string(kDetail) + "Appreciation rate = " + Rate(e.appreciationRate) + ".");
     if (e.propertyTaxes > 0.0f) {
-      Line(tag, core::Format("        Property Taxes = %-11.2f", static_cast<double>(e.propertyTaxes)));
+      Line(tag,
+           core::Format("        Property Taxes = %-11.2f", static_cast<double>(e.propertyTaxes)));
     }
     if (e.closingCosts > 0.0f) {
-      Line(tag, core::Format("        Closing Costs = %-11.2f", static_cast<double>(e.closingCosts)));
+      Line(tag,
+           core::Format("        Closing Costs = %-11.2f", static_cast<double>(e.closingCosts)));
     }
     if (e.startAge < e.endAge && e.endAge <= e.startAge + static_cast<float>(e.years) &&
         e.endAge <= e.sellAge) {
-      Line(tag, core::Format("        Paying off property at age %5.2f.", static_cast<double>(e.endAge)));
+      Line(tag, core::Format("        Paying off property at age %5.2f.",
+                             static_cast<double>(e.endAge)));
     }
     ChosenAccountLine(tag, e.paymentAccountChosen == core::kAccountChosen, e.paymentAccountId,
                       "        The payments will be withdrawn from the %s account.");
     if (e.startAge < e.sellAge && e.sellAge <= scenario_.initial.endAge && e.sellAge > 0.0f) {
-      Line(tag, core::Format("        Selling property at age %5.2f.", static_cast<double>(e.sellAge)));
+      Line(tag,
+           core::Format("        Selling property at age %5.2f.", static_cast<double>(e.sellAge)));
       Line(tag, std::string(kDetail) + "Selling expenses will be " + Rate(e.sellingCostPercent) +
                     " of the selling price.");
     }
@@ -211,8 +223,9 @@ class DescriptionWriter {
     Line(tag, core::Format("%5.1f Budget - %s - %s will be withdrawn until age %s.", At(e),
                            Description(e).c_str(), Money(e.amount).c_str(), Age(e.endAge).c_str()));
     if (e.inTodaysDollars == 1) {
-      Line(tag, core::Format("        This withdrawal amount will be calculated using age %3.1f %s.",
-                             static_cast<double>(startAge_), pound_ ? "Pounds" : "Dollars"));
+      Line(tag,
+           core::Format("        This withdrawal amount will be calculated using age %3.1f %s.",
+                        static_cast<double>(startAge_), pound_ ? "Pounds" : "Dollars"));
     }
     Line(tag, std::string(kDetail) +
                   "This withdrawal will be adjusted each year by the individual budget item's "
@@ -235,17 +248,20 @@ class DescriptionWriter {
     const uint16_t method = scenario_.trailer().aaMethod;
     if (method != 1 && method != 2) return;
     Line(tag, core::Format("%5.1f %s", At(e), Description(e).c_str()));
-    Line(tag, core::Format("        Withdrawals over %s will be withdrawn each year from the selected accounts ",
-                           Money(e.amount).c_str()) +
-                  (method == 1 ? "in proportional amounts." : "in equal amounts."));
+    Line(tag,
+         core::Format(
+             "        Withdrawals over %s will be withdrawn each year from the selected accounts ",
+             Money(e.amount).c_str()) +
+             (method == 1 ? "in proportional amounts." : "in equal amounts."));
   }
 
   void RmdOption(int tag, const FinancialEvent& e) {
     const uint16_t method = scenario_.trailer().rmdMethod;
     Line(tag, core::Format("%5.1f %s", At(e), Description(e).c_str()));
     Line(tag, std::string(kDetail) + "The funds will be transferred from the selected accounts " +
-                  (method == 1 ? "in proportional amounts."
-                               : method == 2 ? "in equal amounts." : "in account order."));
+                  (method == 1   ? "in proportional amounts."
+                   : method == 2 ? "in equal amounts."
+                                 : "in account order."));
     const auto target = static_cast<uint16_t>(scenario_.slots.rmdTransferAccountId);
     if (core::FindAccountIndex(scenario_, target) >= 0) {
       Line(tag, core::Format("        The funds will be transferred each year to the %s account. ",
@@ -255,15 +271,32 @@ class DescriptionWriter {
 
   void Event(int tag, const FinancialEvent& e) {
     switch (e.kind) {
-      case core::kFundamentals: RateChange(tag, e); break;
-      case core::kDeposit: Deposit(tag, e); break;
-      case core::kLoan: core::IsCreditCard(e) ? CreditCard(tag, e) : Loan(tag, e); break;
-      case core::kMortgage: Mortgage(tag, e); break;
-      case core::kTransfer: Transfer(tag, e); break;
-      case core::kWithdrawal: Withdrawal(tag, e); break;
-      case core::kAssetAllocationOption: AllocationOption(tag, e); break;
-      case core::kRmdOption: RmdOption(tag, e); break;
-      default: break;
+      case core::kFundamentals:
+        RateChange(tag, e);
+        break;
+      case core::kDeposit:
+        Deposit(tag, e);
+        break;
+      case core::kLoan:
+        core::IsCreditCard(e) ? CreditCard(tag, e) : Loan(tag, e);
+        break;
+      case core::kMortgage:
+        Mortgage(tag, e);
+        break;
+      case core::kTransfer:
+        Transfer(tag, e);
+        break;
+      case core::kWithdrawal:
+        Withdrawal(tag, e);
+        break;
+      case core::kAssetAllocationOption:
+        AllocationOption(tag, e);
+        break;
+      case core::kRmdOption:
+        RmdOption(tag, e);
+        break;
+      default:
+        break;
     }
   }
 

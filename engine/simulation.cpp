@@ -130,7 +130,8 @@ void WritePlotSizes(RunContext& ctx) {
   const char* names[core::kMaxAccounts];
   char storage[core::kMaxAccounts][sizeof(core::Account::name) + 1];
   for (int i = 0; i < scenario.accountCount(); ++i) {
-    std::snprintf(storage[i], sizeof storage[i], "%s", core::TextOf(scenario.account(i).name).c_str());
+    std::snprintf(storage[i], sizeof storage[i], "%s",
+                  core::TextOf(scenario.account(i).name).c_str());
     names[i] = storage[i];
   }
   ctx.plot.WriteSizes(ctx.plotPoints, scenario.accountCount(), names);
@@ -177,8 +178,8 @@ void WriteRowStart(RunContext& ctx, float shownAge) {
   if (ctx.plot.IsOpen()) {
     float balances[core::kMaxAccounts];
     for (int i = 0; i < count; ++i) balances[i] = scenario.account(i).balance;
-    const float columns[6] = {t.investment, t.taxFree, t.retirement, assetAccounts, t.equity,
-                              netWorth};
+    const float columns[6] = {t.investment,  t.taxFree, t.retirement,
+                              assetAccounts, t.equity,  netWorth};
     ctx.plot.WritePointStart(balances, count, shownAge, columns);
   }
   const int row = ctx.results.yearIndex;
@@ -196,8 +197,8 @@ void WriteRowStart(RunContext& ctx, float shownAge) {
 }
 
 void ZeroSmallTotals(KindTotals& t) {
-  for (float* total : {&t.investment, &t.taxFree, &t.retirement, &t.asset, &t.equity,
-                       &t.liabilities}) {
+  for (float* total :
+       {&t.investment, &t.taxFree, &t.retirement, &t.asset, &t.equity, &t.liabilities}) {
     if (*total > -1.0f && *total < 1.0f) *total = 0.0f;
   }
 }
@@ -207,7 +208,8 @@ void StoreKindSeries(RunContext& ctx) {
   const KindTotals& t = ctx.totals;
   const float values[kKindSeriesCount] = {t.investment, t.taxFree, t.retirement,
                                           t.asset,      t.equity,  t.liabilities};
-  for (int k = 0; k < kKindSeriesCount; ++k) ctx.results.kindByAge[static_cast<size_t>(k)][index] = values[k];
+  for (int k = 0; k < kKindSeriesCount; ++k)
+    ctx.results.kindByAge[static_cast<size_t>(k)][index] = values[k];
 }
 
 void EmitSevenColumns(RunContext& ctx, float shownAge) {

@@ -57,10 +57,10 @@ Taken TakeFromAccount(RunContext& ctx, core::Account& account, float wanted, int
   ctx.totals.OfKind(account.kind) -= taken;
   RecordFiles::Amount(ctx.records.out, ctx.age, account.name, taken);
   if (ctx.options.showDetails) {
-    ctx.sink.Emit(eventIndex,
-                  indent == DetailIndent::Nine && keepsMoney ? "         %s from %s"
-                                                             : "      %s from %s",
-                  Money{taken}, Name{account.name});
+    ctx.sink.Emit(
+        eventIndex,
+        indent == DetailIndent::Nine && keepsMoney ? "         %s from %s" : "      %s from %s",
+        Money{taken}, Name{account.name});
   }
   ChargeWithdrawal(ctx, account, taken, purpose, !keepsMoney);
   return Taken{taken, keepsMoney ? 0.0f : wanted - balance, !keepsMoney};
@@ -122,7 +122,8 @@ float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int 
     rest = TakeFromAccount(ctx, account, amount, purpose, eventIndex, DetailIndent::Six).rest;
   }
   if (rest > 0.0f) {
-    ctx.sink.Emit(eventIndex, "      Withdrawal account %s depleted %s withdrawn from other accounts!",
+    ctx.sink.Emit(eventIndex,
+                  "      Withdrawal account %s depleted %s withdrawn from other accounts!",
                   Name{account.name}, Money{rest});
     if (ctx.wholeAge > static_cast<int>(ctx.s().initial.startAge)) {
       ctx.results.redFlags.withdrawalAccountDepleted.Raise(ctx.wholeAge);

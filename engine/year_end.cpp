@@ -133,10 +133,10 @@ void AppreciateProperty(RunContext& ctx) {
         ctx.flows.depreciation += growth;
       }
       event.runAmount += growth;
-      event.runScratch = event.runMortgagePaidOff == 1
-                             ? event.runAmount
-                             : event.runAmount - event.amount + event.downPayment +
-                                   event.runPrincipalPaid;
+      event.runScratch =
+          event.runMortgagePaidOff == 1
+              ? event.runAmount
+              : event.runAmount - event.amount + event.downPayment + event.runPrincipalPaid;
     }
   }
 }

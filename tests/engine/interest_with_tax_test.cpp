@@ -25,8 +25,8 @@ TEST(InterestWithTax, ResultsFileTextOverTwoYears) {
   // account: 10,425.00. Age 31: 521.25 of interest, tax 78.1875 ($78.19): 10,868.0625.
   const std::string expected =
       " 30.0 Initial Rates  Tax=15.000% Inflation=0.000%\n" + Dashes(184) + "\n" +
-      HeadingLine("30.0", "     $10,000.00", "     $10,000.00") + Dashes(185) + "\n" +
-      Dashes(185) + "\n" +
+      HeadingLine("30.0", "     $10,000.00", "     $10,000.00") + Dashes(185) + "\n" + Dashes(185) +
+      "\n" +
       "Financial Events:\n"
       "  Inflation Rate = 0.000  \n"
       "  Tax Rate = 15.000 \n"
@@ -37,8 +37,8 @@ TEST(InterestWithTax, ResultsFileTextOverTwoYears) {
       "           Interest=$500.00\n"
       "    Total Outgoing=$75.00\n"
       "       Taxes on savings interest=$75.00\n" +
-      Dashes(184) + "\n" + HeadingLine("31.0", "     $10,425.00", "     $10,425.00") +
-      Dashes(185) + "\n" + Dashes(185) + "\n" +
+      Dashes(184) + "\n" + HeadingLine("31.0", "     $10,425.00", "     $10,425.00") + Dashes(185) +
+      "\n" + Dashes(185) + "\n" +
       "Financial Events:\n"
       "  Inflation Rate = 0.000  \n"
       "  Tax Rate = 15.000 \n"

@@ -1,7 +1,7 @@
 // Money and rate texts as every schedule line prints them.
-#include <gtest/gtest.h>
-
 #include "engine/money_text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,7 +16,9 @@ TEST(MoneyText, GroupsDigitsAndPutsTheSignAfterTheMark) {
   EXPECT_EQ(MoneyText(1000000.25f, '$').view(), "$1,000,000.25");
   EXPECT_EQ(MoneyText(999.0f, '$').view(), "$999.00");
   EXPECT_EQ(MoneyText(-100000.0f, '$').view(), "$-100,000.00");
-  EXPECT_EQ(MoneyText(12.0f, engine::kPoundMark).view(), "\xA3" "12.00");
+  EXPECT_EQ(MoneyText(12.0f, engine::kPoundMark).view(),
+            "\xA3"
+            "12.00");
 }
 
 TEST(MoneyText, StripsBlanksAndCutsAtTheFirstForeignCharacter) {

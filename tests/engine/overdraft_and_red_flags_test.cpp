@@ -21,11 +21,12 @@ TEST(Overdraft, ExhaustedAccountsOverdrawTheFirstInvestmentAccount) {
   const std::string text = h.RunText();
   // Age 31: Cash gives its 500 (emptied), the line names the 500 still wanted; Roth gives its
   // 300; the last 200 overdraw Cash to -200.
-  EXPECT_NE(text.find("  Trip - Withdraw $1,000.00\n      $500.00 from Cash\n"
-                      "      Withdrawal account Cash depleted $500.00 withdrawn from other accounts!\n"
-                      "      $300.00 from Roth\n"
-                      "      Savings depleted -- $200.00 withdrawn from Cash.\n"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("  Trip - Withdraw $1,000.00\n      $500.00 from Cash\n"
+                "      Withdrawal account Cash depleted $500.00 withdrawn from other accounts!\n"
+                "      $300.00 from Roth\n"
+                "      Savings depleted -- $200.00 withdrawn from Cash.\n"),
+      std::string::npos)
       << text;
   // Age 32: nothing liquid is left: all 1,000 overdraw Cash to -1,200.
   EXPECT_FLOAT_EQ(h.AccountNamed("Cash").balance, -1200.0f);

@@ -1,10 +1,11 @@
 // The results export: a heading and one row of start-of-year balances per results year and
 // the closing row, tab- or comma-delimited.
+#include "engine/results_export.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "engine/results_export.h"
 #include "tests/engine/engine_harness.h"
 
 namespace {

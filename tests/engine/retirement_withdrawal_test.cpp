@@ -26,8 +26,7 @@ TEST(RetirementWithdrawal, EarlyWithdrawalIsTaxedAndPenalised) {
   // is paid from the same account without further tax (purpose 67 leaves money in it) but
   // with the early penalty on it, 20.00; the penalties, 120.00, are paid without tax or
   // penalty (purpose 98): 5,000 - 1,000 - 200 - 120 = 3,680.
-  EXPECT_NE(text.find("  Car - Withdraw $1,000.00\n      $1,000.00 from IRA\n"),
-            std::string::npos)
+  EXPECT_NE(text.find("  Car - Withdraw $1,000.00\n      $1,000.00 from IRA\n"), std::string::npos)
       << text;
   EXPECT_NE(text.find("  Withdrawal Taxes = $200.00\n         $200.00 from IRA\n"),
             std::string::npos);

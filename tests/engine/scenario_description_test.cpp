@@ -1,8 +1,9 @@
 // The scenario description at the head of a results or print file: initial rates, then one
 // heading per event in start-age order with its detail lines.
+#include "engine/scenario_description.h"
+
 #include <gtest/gtest.h>
 
-#include "engine/scenario_description.h"
 #include "tests/engine/engine_harness.h"
 
 namespace {

@@ -22,10 +22,14 @@ TEST(ScheduleList, HoldsTaggedLinesWithoutDashesOrMarker) {
   const std::vector<std::string> expected = {
       "30.0 \t        $100.00\t          $0.00\t          $0.00\t          $0.00\t          $0.00\t"
       "          $0.00\t        $100.00",
-      "Financial Events:", "  Inflation Rate = 0.000  ", "  Tax Rate = 15.000 ",
+      "Financial Events:",
+      "  Inflation Rate = 0.000  ",
+      "  Tax Rate = 15.000 ",
       "31.0 \t        $100.00\t          $0.00\t          $0.00\t          $0.00\t          $0.00\t"
       "          $0.00\t        $100.00",
-      "Financial Events:", "  Inflation Rate = 0.000  ", "  Tax Rate = 15.000 ",
+      "Financial Events:",
+      "  Inflation Rate = 0.000  ",
+      "  Tax Rate = 15.000 ",
       "  Pay - Deposit $10.00 to Cash",
       "32.0 \t        $110.00\t          $0.00\t          $0.00\t          $0.00\t          $0.00\t"
       "          $0.00\t        $110.00"};
