@@ -95,9 +95,9 @@ bool AddImportedAccount(Scenario& scenario, const std::string& name, float amoun
 void ReportIntermediateOpenFailure(Delimiter delimiter, bool updating,
                                    platform::Prompter& prompter) {
   const bool tab = delimiter == Delimiter::Tab;
-  const char* text = updating ? (tab ? "Cannot open the Tabout.tmp file."
-                                     : "Cannot open the Csvout.tmp file.")
-                              : (tab ? "Cannot open Tabout.tmp file." : "Cannot open Csvout.tmp file.");
+  const char* text =
+      updating ? (tab ? "Cannot open the Tabout.tmp file." : "Cannot open the Csvout.tmp file.")
+               : (tab ? "Cannot open Tabout.tmp file." : "Cannot open Csvout.tmp file.");
   prompter.ShowMessage("File Open Error", text, Icon::Error);
 }
 
@@ -196,9 +196,8 @@ bool CreateAccountsFromFile(Document& document, Delimiter delimiter,
   // Cleared at once, so that a failed conversion still leaves a whole new scenario.
   ClearForNewScenario(scenario);
   if (!ConvertDelimitedFile(delimiter, source, workDir, prompter)) return false;
-  const std::optional<std::vector<std::string>> lines =
-      ReadIntermediateLines(workDir / IntermediateFileName(delimiter),
-                            SkipWords::CreatingIntermediate);
+  const std::optional<std::vector<std::string>> lines = ReadIntermediateLines(
+      workDir / IntermediateFileName(delimiter), SkipWords::CreatingIntermediate);
   if (!lines) {
     ReportIntermediateOpenFailure(delimiter, false, prompter);
     return false;
@@ -212,9 +211,8 @@ bool UpdateAccountsFromFile(Document& document, Delimiter delimiter,
                             const std::filesystem::path& workDir, platform::Prompter& prompter,
                             const ImportAccountDialog& dialog) {
   if (!ConvertDelimitedFile(delimiter, source, workDir, prompter)) return false;
-  const std::optional<std::vector<std::string>> lines =
-      ReadIntermediateLines(workDir / IntermediateFileName(delimiter),
-                            SkipWords::UpdatingIntermediate);
+  const std::optional<std::vector<std::string>> lines = ReadIntermediateLines(
+      workDir / IntermediateFileName(delimiter), SkipWords::UpdatingIntermediate);
   if (!lines) {
     ReportIntermediateOpenFailure(delimiter, true, prompter);
     return false;
@@ -230,11 +228,11 @@ bool UpdateAccountsFromFile(Document& document, Delimiter delimiter,
     return false;
   }
   const int accounts = scenario.accountCount();
-  const Answer answer = prompter.Ask(
-      "Updating Accounts",
-      Format("Updating %d out of %d accounts.\nDo you wish to continue?",
-             std::min(known, accounts), accounts),
-      Buttons::YesNo, Icon::Question);
+  const Answer answer =
+      prompter.Ask("Updating Accounts",
+                   Format("Updating %d out of %d accounts.\nDo you wish to continue?",
+                          std::min(known, accounts), accounts),
+                   Buttons::YesNo, Icon::Question);
   if (answer != Answer::Yes) return false;
   for (const std::string& line : *lines) UpdateFromLine(scenario, line, prompter, dialog);
   RemoveRepeatedNames(scenario, prompter);
@@ -244,7 +242,8 @@ bool UpdateAccountsFromFile(Document& document, Delimiter delimiter,
 
 bool ReindexAccounts(Document& document, platform::Prompter& prompter) {
   const Answer answer = prompter.Ask(
-      "Accounts", "This may change the account assignments in your scenario!\nDo you wish to continue?",
+      "Accounts",
+      "This may change the account assignments in your scenario!\nDo you wish to continue?",
       Buttons::YesNo, Icon::Warning);
   if (answer != Answer::Yes) return false;
   Scenario& scenario = document.scenario;

@@ -23,8 +23,7 @@ using ImportAccountDialog = std::function<bool(Scenario& scenario, int index)>;
 bool CreateAccountsFromFile(Document& document, Delimiter delimiter,
                             const std::filesystem::path& source,
                             const std::filesystem::path& workDir, int startupCounter,
-                            platform::Prompter& prompter,
-                            const ImportAccountDialog& dialog = {});
+                            platform::Prompter& prompter, const ImportAccountDialog& dialog = {});
 
 // Balances of accounts named in the file replaced; unknown names added on the user's word;
 // then of two accounts with the same name the first is removed.

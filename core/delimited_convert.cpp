@@ -20,9 +20,7 @@ bool IsLetter(char c) {
   return byte >= 0xC0 && byte != 0xD7 && byte != 0xF7;
 }
 
-void EraseLeadingBlanks(std::string& text) {
-  text.erase(0, text.find_first_not_of(' '));
-}
+void EraseLeadingBlanks(std::string& text) { text.erase(0, text.find_first_not_of(' ')); }
 
 struct ConversionRules {
   char delimiter;

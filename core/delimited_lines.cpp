@@ -38,8 +38,7 @@ bool Contains(std::string_view line, std::string_view word) {
 // "Balance" headings and balance lines are no accounts, but a "Balanced" fund is.
 bool HasBalanceWord(std::string_view line) {
   constexpr std::string_view kWord = "Balance";
-  for (size_t at = line.find(kWord); at != std::string_view::npos;
-       at = line.find(kWord, at + 1)) {
+  for (size_t at = line.find(kWord); at != std::string_view::npos; at = line.find(kWord, at + 1)) {
     const size_t next = at + kWord.size();
     if (next >= line.size() || line[next] != 'd') return true;
   }
@@ -47,8 +46,7 @@ bool HasBalanceWord(std::string_view line) {
 }
 
 std::span<const std::string_view> WordsFor(SkipWords words) {
-  static constexpr std::string_view kSource[] = {"LIABILI", "Liabili", "Net Wor", "Total",
-                                                 "TOTAL"};
+  static constexpr std::string_view kSource[] = {"LIABILI", "Liabili", "Net Wor", "Total", "TOTAL"};
   static constexpr std::string_view kCreating[] = {"LIABILI", "TOTAL"};
   static constexpr std::string_view kUpdating[] = {"LIABILI", "Total", "TOTAL"};
   switch (words) {

@@ -15,15 +15,15 @@ TEST(CleanValue, TurnsReportAmountsIntoPlainNumbers) {
       {"(1,234.50)", "-1234.50"},  // accounting-style negative
       {"1,234.50", "1234.50"},
       {"  250.00", "250.00"},
-      {" (12.50)", "-12.50"},     // the sign goes before the number, not before the blank
-      {"1234.50\"", "1234.50"},   // the tail of a quoted comma-delimited value
+      {" (12.50)", "-12.50"},    // the sign goes before the number, not before the blank
+      {"1234.50\"", "1234.50"},  // the tail of a quoted comma-delimited value
       {"100 ", "100"},
       {"50%", "50"},
-      {"(100", "100"},            // one parenthesis is no negative
+      {"(100", "100"},  // one parenthesis is no negative
       {"-75.25", "-75.25"},
-      {"12.3abc", ""},            // letters: no amount at all
+      {"12.3abc", ""},  // letters: no amount at all
       {"abc", ""},
-      {"$1,234", ""},             // a currency mark in front is not understood
+      {"$1,234", ""},  // a currency mark in front is not understood
       {"1 234", ""},
       {"", ""},
       {"%", ""},
