@@ -1,6 +1,7 @@
 #include "cli/event_layouts.h"
 
 #include <array>
+#include <deque>
 #include <string>
 
 namespace cli {
@@ -37,8 +38,7 @@ std::vector<Field> RawRuns(const std::vector<Field>& named) {
   for (const Field& field : named) {
     for (size_t i = 0; i < field.width; ++i) covered[field.offset + i] = true;
   }
-  static std::vector<std::string> keys;
-  keys.reserve(sizeof(FinancialEvent));
+  static std::deque<std::string> keys;  // a deque keeps its strings in place as it grows
   std::vector<Field> runs;
   for (size_t start = 0; start < covered.size();) {
     if (covered[start]) {
