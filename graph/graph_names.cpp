@@ -1,0 +1,57 @@
+#include "graph/graph_names.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "core/text.h"
+
+namespace graph {
+namespace {
+
+std::optional<int> WholeNumber(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<GraphKind> GraphKindFromName(std::string_view name) {
+  if (name == "networth") return GraphKind::NetWorth;
+  if (name == "incoming-outgoing") return GraphKind::IncomingOutgoing;
+  if (name == "incoming") return GraphKind::Incoming;
+  if (name == "outgoing") return GraphKind::Outgoing;
+  if (name == "accounts") return GraphKind::Accounts;
+  if (name == "groups") return GraphKind::Groups;
+  return std::nullopt;
+}
+
+std::optional<PlotStyle> PlotStyleFromName(std::string_view name) {
+  if (name == "lines") return PlotStyle::Lines;
+  if (name == "bars") return PlotStyle::Bars;
+  if (name == "3d") return PlotStyle::Bars3D;
+  return std::nullopt;
+}
+
+std::optional<ImageSize> ImageSizeFromText(std::string_view text) {
+  size_t cross = text.find('x');
+  if (cross == std::string_view::npos) return std::nullopt;
+  std::optional<int> width = WholeNumber(text.substr(0, cross));
+  std::optional<int> height = WholeNumber(text.substr(cross + 1));
+  constexpr int kLargest = 10000;
+  if (!width || !height || *width < 1 || *height < 1 || *width > kLargest || *height > kLargest) {
+    return std::nullopt;
+  }
+  return ImageSize{*width, *height};
+}
+
+std::string AccountTabTitle(int first, int accountCount) {
+  int last = std::min(accountCount, first + 10);
+  if (last - first <= 1) return core::Format("Account %d", first + 1);
+  if (first == 0) return core::Format("Accounts 1-%1d", last);
+  return core::Format("Accounts %d-%2d", first + 1, last);
+}
+
+}  // namespace graph

@@ -1,0 +1,30 @@
+// The names graphs go by outside the window: the kind and style words of the headless
+// commands, an image size "WxH", and the titles of the account tabs.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "graph/graph_kind.h"
+
+namespace graph {
+
+// "networth", "incoming-outgoing", "incoming", "outgoing", "accounts", "groups".
+std::optional<GraphKind> GraphKindFromName(std::string_view name);
+// "lines", "bars", "3d".
+std::optional<PlotStyle> PlotStyleFromName(std::string_view name);
+
+struct ImageSize {
+  int width = 0;
+  int height = 0;
+};
+// "800x600"; each side 1..10000.
+std::optional<ImageSize> ImageSizeFromText(std::string_view text);
+
+// The tab of the block of ten accounts that starts at `first` (0, 10, 20, 30, 40), among
+// `accountCount`: "Account 1" for a block of one, "Accounts 1-%1d" up to nine, "Accounts 1-10",
+// then "Account 11" or "Accounts 11-%2d", and so on.
+std::string AccountTabTitle(int first, int accountCount);
+
+}  // namespace graph

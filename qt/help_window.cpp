@@ -1,0 +1,46 @@
+#include "qt/help_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "qt/latin1_text.h"
+
+namespace kxqt {
+
+QString HelpPagePath(const QString& helpDir, const std::string& helpFile, int topic) {
+  QString name = ToQString(helpFile);
+  name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  QString book = QFileInfo(name).completeBaseName().toLower();
+  return QDir(helpDir).filePath(book + QLatin1Char('/') + QString::number(topic) +
+                                QStringLiteral(".html"));
+}
+
+QString DefaultHelpDir() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data/help"));
+}
+
+QtHelpViewer::~QtHelpViewer() { delete window_; }
+
+void QtHelpViewer::ShowHelp(const std::string& helpFile, int topic) {
+  if (window_ == nullptr) {
+    window_ = new QTextBrowser;
+    window_->setWindowTitle(QStringLiteral("Help"));
+    window_->resize(560, 420);
+    window_->setOpenExternalLinks(false);
+  }
+  QString page = HelpPagePath(helpDir_, helpFile, topic);
+  if (QFile::exists(page)) {
+    window_->setSource(QUrl::fromLocalFile(page));
+  } else {
+    window_->setPlainText(QStringLiteral("There is no help page for topic %1 of %2.")
+                              .arg(topic)
+                              .arg(ToQString(helpFile)));
+  }
+  window_->show();
+  window_->raise();
+}
+
+}  // namespace kxqt
