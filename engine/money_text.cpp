@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/fixed_text.h"
+
 namespace engine {
 
 namespace {
@@ -63,9 +65,10 @@ std::string FormatMoneyString(std::string_view printed, char mark) {
 }
 
 ShortText MoneyText(float amount, char mark) {
-  char printed[80];
-  std::snprintf(printed, sizeof printed, "%-11.2f", static_cast<double>(amount));
-  return FormatMoney(printed, mark);
+  // "%-11.2f" printed by the fast printer; the padding is stripped again anyway.
+  LineBuilder printed;
+  printed.Fixed(static_cast<double>(amount), 2);
+  return FormatMoney(printed.view(), mark);
 }
 
 ShortText RateText(float rate, const char* format) {

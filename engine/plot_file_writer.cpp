@@ -30,21 +30,24 @@ void PlotFileWriter::WriteSizes(int points, int accountCount, const char* const*
 
 void PlotFileWriter::WritePointStart(const float* accountValues, int accountCount, float age,
                                      const float (&c)[6]) {
+  LineBuilder line;
   for (int i = 0; i < accountCount; ++i) {
-    file_.Printf("%.2f\n", static_cast<double>(accountValues[i]));
+    line.Clear();
+    line.Fixed(static_cast<double>(accountValues[i]), 2).Char('\n');
+    file_.Write(line.view());
   }
-  file_.Printf("%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", static_cast<double>(age),
-               static_cast<double>(c[0]), static_cast<double>(c[1]), static_cast<double>(c[2]),
-               static_cast<double>(c[3]), static_cast<double>(c[4]), static_cast<double>(c[5]));
+  line.Clear();
+  line.Fixed(static_cast<double>(age), 1).Char(' ');
+  for (float column : c) line.Fixed(static_cast<double>(column), 2).Char(' ');
+  file_.Write(line.view());
 }
 
 void PlotFileWriter::WritePointFlows(const float (&f)[13]) {
-  file_.Printf("%.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f %.2f\n",
-               static_cast<double>(f[0]), static_cast<double>(f[1]), static_cast<double>(f[2]),
-               static_cast<double>(f[3]), static_cast<double>(f[4]), static_cast<double>(f[5]),
-               static_cast<double>(f[6]), static_cast<double>(f[7]), static_cast<double>(f[8]),
-               static_cast<double>(f[9]), static_cast<double>(f[10]), static_cast<double>(f[11]),
-               static_cast<double>(f[12]));
+  LineBuilder line;
+  for (int i = 0; i < 13; ++i) {
+    line.Fixed(static_cast<double>(f[i]), 2).Char(i == 12 ? '\n' : ' ');
+  }
+  file_.Write(line.view());
 }
 
 void PlotFileWriter::WriteTrailer(const char* const* groupNames, const int* groupOfAccount,

@@ -25,6 +25,10 @@ void TextFile::Write(const char* text) {
   if (file_ != nullptr) std::fputs(text, file_);
 }
 
+void TextFile::Write(std::string_view text) {
+  if (file_ != nullptr) std::fwrite(text.data(), 1, text.size(), file_);
+}
+
 void TextFile::Close() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
@@ -55,16 +59,29 @@ void RecordFiles::Finish() {
   }
 }
 
+namespace {
+
+// "%5.1f\t%s\t" of every record line.
+void AgeAndName(LineBuilder& line, float age, std::string_view name) {
+  line.Fixed(static_cast<double>(age), 1, 5).Char('\t').Text(name).Char('\t');
+}
+
+}  // namespace
+
 void RecordFiles::Amount(TextFile& file, float age, Name name, float amount) {
   if (!file.IsOpen()) return;
-  file.Printf("%5.1f\t%s\t%13.2f\n", static_cast<double>(age), NameText(name).c_str(),
-              static_cast<double>(amount));
+  LineBuilder line;
+  AgeAndName(line, age, NameText(name).view());
+  line.Fixed(static_cast<double>(amount), 2, 13).Char('\n');
+  file.Write(line.view());
 }
 
 void RecordFiles::TransferAmount(TextFile& file, float age, Name name, float amount) {
   if (!file.IsOpen()) return;
-  file.Printf("%5.1f\t%s\t%-11.2f\n", static_cast<double>(age), NameText(name).c_str(),
-              static_cast<double>(amount));
+  LineBuilder line;
+  AgeAndName(line, age, NameText(name).view());
+  line.Fixed(static_cast<double>(amount), 2, 11, true).Char('\n');
+  file.Write(line.view());
 }
 
 void RecordFiles::Item(float age, Name label, int category, float amount) {
@@ -72,8 +89,11 @@ void RecordFiles::Item(float age, Name label, int category, float amount) {
 }
 
 void RecordFiles::Item(float age, const char* label, int category, float amount) {
-  big.Printf("%5.1f\t%s\t%d\t%13.2f\n", static_cast<double>(age), label, category,
-             static_cast<double>(amount));
+  if (!big.IsOpen()) return;
+  LineBuilder line;
+  AgeAndName(line, age, label);
+  line.Int(category).Char('\t').Fixed(static_cast<double>(amount), 2, 13).Char('\n');
+  big.Write(line.view());
 }
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "engine/fixed_text.h"
 #include "engine/money_text.h"
 #include "platform/prompter.h"
 
@@ -22,6 +23,7 @@ class TextFile {
   // printf into the file; nothing when it is not open.
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void Write(const char* text);
+  void Write(std::string_view text);
   void Close();
 
  private:

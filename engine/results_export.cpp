@@ -33,17 +33,19 @@ void ExportFile::WriteHeading(const core::Scenario& scenario) {
 }
 
 void ExportFile::WriteRow(const core::Scenario& scenario, float age, float equityTotal) {
-  const char* const cell = mode_ == ExportMode::Comma ? "%.2f," : "%.2f\t";
-  file_.Printf(cell, static_cast<double>(age));
+  const char separator = mode_ == ExportMode::Comma ? ',' : '\t';
+  LineBuilder line;
+  line.Fixed(static_cast<double>(age), 2).Char(separator);
   float total = 0.0f;
   for (int i = 0; i < scenario.accountCount(); ++i) {
     const float balance = scenario.account(i).balance;
-    file_.Printf(cell, static_cast<double>(balance));
+    line.Fixed(static_cast<double>(balance), 2).Char(separator);
     total += balance;
   }
-  file_.Printf(cell, static_cast<double>(equityTotal));
+  line.Fixed(static_cast<double>(equityTotal), 2).Char(separator);
   total += equityTotal;
-  file_.Printf("%.2f\n", static_cast<double>(total));
+  line.Fixed(static_cast<double>(total), 2).Char('\n');
+  file_.Write(line.view());
 }
 
 ExportMode ExportModeForPath(const std::filesystem::path& path) {
