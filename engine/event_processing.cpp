@@ -1,6 +1,7 @@
 #include "engine/event_processing.h"
 
 #include "core/accounts.h"
+#include "engine/ages.h"
 #include "engine/later_steps.h"
 #include "engine/withdrawals.h"
 
@@ -9,8 +10,6 @@ namespace engine {
 namespace {
 
 using core::FinancialEvent;
-
-int WholeAge(float age) { return static_cast<int>(age); }
 
 bool IsOneTime(const FinancialEvent& event) { return event.oneTimeOnly == 1; }
 

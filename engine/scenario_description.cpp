@@ -7,6 +7,7 @@
 
 #include "core/accounts.h"
 #include "core/text.h"
+#include "engine/ages.h"
 #include "engine/money_text.h"
 
 namespace engine {
@@ -170,7 +171,7 @@ class DescriptionWriter {
     if (e.extraPaymentStart == 3) {
       Line(tag, core::Format("        An additional %s/Month will be applied to the principal "
                              "starting at age %3d.",
-                             Money(e.extraMonthlyPayment).c_str(), static_cast<int>(e.startAge)));
+                             Money(e.extraMonthlyPayment).c_str(), WholeAge(e.startAge)));
     } else if (e.extraPaymentStart == 2) {
       Line(tag, core::Format("        An Additional %s/Month is applied to the principal.",
                              Money(e.extraMonthlyPayment).c_str()));

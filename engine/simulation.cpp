@@ -8,6 +8,7 @@
 #include "core/events.h"
 #include "core/file_io.h"
 #include "core/text.h"
+#include "engine/ages.h"
 #include "engine/event_processing.h"
 #include "engine/later_steps.h"
 #include "engine/red_flags.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr int kHeadingDashes = 184;
 constexpr int kSecondDashes = 185;
 constexpr int kClosingDashes = 175;
-
-int WholeAge(float age) { return static_cast<int>(age); }
 
 int AgeIndex(int wholeAge) { return std::clamp(wholeAge, 0, kAgeTableSize - 1); }
 

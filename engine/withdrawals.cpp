@@ -2,6 +2,7 @@
 
 #include "core/accounts.h"
 #include "core/text.h"
+#include "engine/ages.h"
 
 namespace engine {
 
@@ -125,7 +126,7 @@ float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int 
     ctx.sink.Emit(eventIndex,
                   "      Withdrawal account %s depleted %s withdrawn from other accounts!",
                   Name{account.name}, Money{rest});
-    if (ctx.wholeAge > static_cast<int>(ctx.s().initial.startAge)) {
+    if (ctx.wholeAge > WholeAge(ctx.s().initial.startAge)) {
       ctx.results.redFlags.withdrawalAccountDepleted.Raise(ctx.wholeAge);
     }
   }
