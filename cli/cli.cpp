@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "cli/commands.h"
+#include "cli/graph_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -103,6 +104,7 @@ bool FitsCommand(const Command& command, const Invocation& invocation, std::stri
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (IsRunCommandLine(args)) return RunCommand(args, out, err);  // run has options of its own
+  if (IsGraphCommandLine(args)) return GraphCommand(args, out, err);  // and so has graph
   Invocation invocation;
   std::string problem;
   bool help = false;

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/graph_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -13,6 +14,8 @@ constexpr Command kCommands[] = {
      RunAccountsUpdate},
     {"run", "FILE.RET [--today D] [--schedule OUT|-] [--export OUT] ...", 1, false, false,
      RunScenarioCommand},
+    {"graph", "PLOTFILE --kind K [--style S] [--point N] [--size WxH] ... -o OUT.svg", 1, true,
+     false, RunGraphCommand},
 };
 
 }  // namespace

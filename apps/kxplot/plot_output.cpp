@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "core/page_settings.h"
 #include "qt/qt_canvas.h"
 
 namespace kxplot {
@@ -38,6 +39,15 @@ int ScreenDotsPerInch() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return 96;
   return std::max(1, static_cast<int>(std::lround(screen->logicalDotsPerInchY())));
+}
+
+void PreparePrinter(QPrinter& printer) {
+  printer.setResolution(kPrinterDotsPerInch);
+  auto inches = [](int thousandths) { return thousandths / 1000.0; };
+  printer.setPageMargins(
+      QMarginsF(inches(core::kDefaultMarginLeft), inches(core::kDefaultMarginTop),
+                inches(core::kDefaultMarginRight), inches(core::kDefaultMarginBottom)),
+      QPageLayout::Inch);
 }
 
 bool PrintGraph(QPrinter& printer, const graph::PlotData& data, const PlotView& view,
@@ -75,7 +85,7 @@ bool RenderPdf(const QString& path, const graph::PlotData& data, const PlotView&
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  printer.setResolution(kPrinterDotsPerInch);
+  PreparePrinter(printer);
   return PrintGraph(printer, data, view, currency, screenFontHeight);
 }
 

@@ -141,6 +141,7 @@ bool PlotWindow::PrintTo(QPrinter& printer) {
 void PlotWindow::Print() {
   if (!dataLoaded_) return;
   QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer);
   QPrintDialog printDialog(&printer, this);
   printDialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
