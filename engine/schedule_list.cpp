@@ -19,6 +19,12 @@ void ScheduleList::Add(std::string_view text, int tag, int wholeAge) {
   lines_.push_back(ScheduleLine{std::string(text), tag});
 }
 
+void ScheduleList::RemapEventTags(const int* newIndex, int count) {
+  for (ScheduleLine& line : lines_) {
+    if (line.tag >= 0 && line.tag < count) line.tag = newIndex[line.tag];
+  }
+}
+
 int ScheduleList::FirstLineOfAge(int wholeAge) const {
   if (wholeAge < 0 || wholeAge >= static_cast<int>(firstLineOfAge_.size())) return -1;
   return firstLineOfAge_[static_cast<size_t>(wholeAge)];

@@ -31,6 +31,8 @@ class ScheduleList {
   // The line the list shows after a run (scroll mode), or -1 for an empty list.
   int scrollLine() const { return scrollLine_; }
   void set_scrollLine(int line) { scrollLine_ = line; }
+  // Gives every event tag its new event index (`newIndex[tag]`, -1: the event is gone).
+  void RemapEventTags(const int* newIndex, int count);
 
  private:
   std::vector<ScheduleLine> lines_;

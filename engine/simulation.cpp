@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "core/accounts.h"
 #include "core/birthday.h"
@@ -373,6 +375,31 @@ void PositionList(RunContext& ctx) {
   list->set_scrollLine(line);
 }
 
+// Removes the run's pseudo-events again. The schedule list's tags name events by their index
+// during the run; the RMD options sorted first, so the tags move with the removal.
+void RemovePseudoEventsKeepingTags(RunContext& ctx) {
+  core::Scenario& scenario = ctx.s();
+  ScheduleList* list = ctx.mode == ScheduleMode::List ? ctx.env.list : nullptr;
+  if (list == nullptr || list->lines().empty()) {
+    core::RemovePseudoEvents(scenario);
+    return;
+  }
+  const int before = scenario.eventCount();
+  const auto events = std::make_unique<std::array<core::FinancialEvent, core::kEventTableCapacity>>(
+      scenario.events);
+  core::RemovePseudoEvents(scenario);
+  if (scenario.eventCount() == before) return;
+  int newIndex[core::kEventTableCapacity];
+  int kept = 0;
+  for (int e = 0; e < before; ++e) {
+    const bool same =
+        kept < scenario.eventCount() &&
+        std::memcmp(&(*events)[e], &scenario.events[kept], sizeof(core::FinancialEvent)) == 0;
+    newIndex[e] = same ? kept++ : -1;
+  }
+  list->RemapEventTags(newIndex, before);
+}
+
 }  // namespace
 
 bool BeginRun(RunContext& ctx) {
@@ -429,7 +456,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
     if (begun) FinishScheduleFile(ctx);
     ctx.plot.Close();
     if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
-    core::RemovePseudoEvents(scenario);
+    RemovePseudoEventsKeepingTags(ctx);
     return begun;
   }
   ctx.results.inflationByAge.fill(0.0f);
@@ -449,7 +476,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
   FinishScheduleFile(ctx);
   ctx.records.Finish();
   if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
-  core::RemovePseudoEvents(scenario);
+  RemovePseudoEventsKeepingTags(ctx);
   return true;
 }
 

@@ -115,6 +115,9 @@ void WithdrawFromAccounts(RunContext& ctx, float amount, int purpose, int eventI
 
 float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int eventIndex,
                                 uint16_t accountId) {
+  // Before the first results year the balances are not yet the plan's and nothing is paid;
+  // drawing here would charge taxes and raise flags for money that never moved.
+  if (!ctx.InResults()) return amount;
   const int index = core::FindAccountIndex(ctx.s(), accountId);
   if (index < 0) return amount;  // a dangling reference supplies nothing
   core::Account& account = ctx.s().account(index);

@@ -40,10 +40,39 @@ TEST(ScheduleList, HoldsTaggedLinesWithoutDashesOrMarker) {
   EXPECT_EQ(list.scrollLine(), 9);  // scroll mode 0: the last line
 }
 
+TEST(ScheduleList, TagsNameTheEventsThatRemainAfterTheRun) {
+  Harness h;
+  const uint16_t cash = h.AddAccount("Cash", core::kInvestmentSavings, 100.0f, 0.0f);
+  h.scenario.slots.rmdTable[0] = 10;  // an RMD option event runs first and is removed after
+  h.scenario.slots.rmdTable1StartAge = 70;
+  h.AddEvent(core::kWithdrawal, "Spend", 30.0f, 30.0f, 5.0f).oneTimeOnly = 1;
+  core::FinancialEvent& pay = h.AddEvent(core::kDeposit, "Pay", 30.0f, 30.0f, 10.0f);
+  pay.oneTimeOnly = 1;
+  pay.accountId = cash;
+  engine::ScheduleList list;
+  h.ctx->env.list = &list;
+  h.RunText(engine::ScheduleMode::List);
+  ASSERT_EQ(h.scenario.eventCount(), 2);
+  for (const auto& line : list.lines()) {
+    if (line.text == "  Pay - Deposit $10.00 to Cash") {
+      EXPECT_EQ(core::TextOf(h.scenario.events[line.tag].description), "Pay");
+    }
+    if (line.text == "  Spend - Withdraw $5.00") {
+      EXPECT_EQ(core::TextOf(h.scenario.events[line.tag].description), "Spend");
+    }
+  }
+}
+
 TEST(ScheduleList, YearsBeforeTheStartAgeAreSimulatedButNotShown) {
   Harness h;
   h.AddAccount("Cash", core::kInvestmentSavings, 100.0f, 0.0f);
   h.AddEvent(core::kWithdrawal, "Early", 25.0f, 40.0f, 10.0f);
+  const uint16_t ira = h.AddAccount("IRA", core::kRetirementSavings, 100.0f, 0.0f);
+  h.scenario.account(1).penaltyApplies = 1;
+  core::FinancialEvent& chosen = h.AddEvent(core::kWithdrawal, "FromIra", 25.0f, 25.0f, 50.0f);
+  chosen.oneTimeOnly = 1;
+  chosen.accountId = ira;
+  chosen.accountChosen = core::kAccountChosen;
   engine::ScheduleList list;
   h.ctx->env.list = &list;
   h.RunText(engine::ScheduleMode::List);
@@ -53,6 +82,9 @@ TEST(ScheduleList, YearsBeforeTheStartAgeAreSimulatedButNotShown) {
   EXPECT_FLOAT_EQ(h.ctx->results.years[0].investment, 100.0f);
   EXPECT_FLOAT_EQ(h.AccountNamed("Cash").balance, 80.0f);
   EXPECT_EQ(h.ctx->results.yearIndex, 2);
+  // The early withdrawal from the IRA charged no penalty and raised no flag.
+  EXPECT_FALSE(h.ctx->results.redFlags.penalty.set);
+  EXPECT_FALSE(h.ctx->results.redFlags.withdrawalAccountDepleted.set);
 }
 
 TEST(ScheduleList, SilentRunsWriteNothing) {
