@@ -12,10 +12,14 @@ int main(int argc, char** argv) {
   if (kxplot::IsHeadless(args)) {
     // Headless words need fonts but no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    // Qt sees only the program name, so that it takes none of our words ("--style") as its own.
+    int programNameOnly = 1;
+    QApplication application(programNameOnly, argv);
     return kxplot::RunHeadless(args, std::cout, std::cerr);
   }
+  // Qt takes its own options (-platform, -style, ...) out of the command line first.
   QApplication application(argc, argv);
+  args.assign(argv + 1, argv + argc);
   kxplot::WindowCommandLine line = kxplot::ParseWindowCommandLine(args);
   kxqt::QtPlatform desktop;
   kxplot::PlotWindow window(desktop.prompter, desktop.files, line.currency);
