@@ -10,29 +10,13 @@
 #include <string>
 
 #include "core/account_file.h"
+#include "fuzz/fuzz_scratch.h"
 #include "platform/scripted.h"
 
 namespace {
 
-// One scratch folder per process, removed at exit.
-const std::filesystem::path& ScratchDir() {
-  static const std::filesystem::path dir = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kx-account-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    std::atexit([] {
-      std::error_code error;
-      std::filesystem::remove_all(ScratchDir(), error);
-    });
-    return std::filesystem::path(pattern);
-  }();
-  return dir;
-}
-
-void WriteInput(const std::filesystem::path& path, const uint8_t* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
+using fuzz_support::ScratchDir;
+using fuzz_support::WriteInput;
 
 void CheckInsideTables(const core::Scenario& scenario) {
   if (scenario.accountCount() < 0 || scenario.accountCount() > core::kMaxAccounts) std::abort();

@@ -11,33 +11,11 @@
 #include <string>
 
 #include "core/scenario_file.h"
+#include "fuzz/fuzz_scratch.h"
 #include "platform/scripted.h"
 
-namespace {
-
-// One scratch folder per process, removed at exit. The path is never destroyed, so that the
-// exit handler can still use it.
-const std::filesystem::path& ScratchDir() {
-  static const std::filesystem::path* const dir = [] {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kx-scenario-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    return new std::filesystem::path(pattern);
-  }();
-  static const bool cleanupRegistered = std::atexit([] {
-    std::error_code error;
-    std::filesystem::remove_all(*dir, error);
-  }) == 0;
-  (void)cleanupRegistered;
-  return *dir;
-}
-
-void WriteInput(const std::filesystem::path& path, const uint8_t* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-}  // namespace
+using fuzz_support::ScratchDir;
+using fuzz_support::WriteInput;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::filesystem::path& dir = ScratchDir();

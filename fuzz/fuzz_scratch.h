@@ -1,0 +1,36 @@
+// What every file-reading fuzz target needs: a scratch folder of its own, removed at exit, and
+// a way to put the fuzzer's bytes into a file there.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fuzz_support {
+
+// One scratch folder per process. The path is never destroyed, so that the exit handler can
+// still use it.
+inline const std::filesystem::path& ScratchDir() {
+  static const std::filesystem::path* const dir = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kx-fuzz-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    return new std::filesystem::path(pattern);
+  }();
+  static const bool cleanupRegistered = std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(*dir, error);
+  }) == 0;
+  (void)cleanupRegistered;
+  return *dir;
+}
+
+inline void WriteInput(const std::filesystem::path& path, const uint8_t* data, size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+}  // namespace fuzz_support
