@@ -18,8 +18,7 @@ namespace core {
 namespace {
 
 const std::filesystem::path kSeedDir =
-    std::filesystem::path(KX_TEST_DATA_DIR) / ".." / ".." / "fuzz" / "corpus" /
-    "scenario_reader_fuzz";
+    std::filesystem::path(KX_FUZZ_CORPUS_DIR) / "scenario_reader_fuzz";
 
 void WriteSeed(const char* name, const std::string& bytes) {
   std::ofstream out(kSeedDir / name, std::ios::binary | std::ios::trunc);
