@@ -2,7 +2,8 @@
 
 #include "core/accounts.h"
 #include "engine/ages.h"
-#include "engine/later_steps.h"
+#include "engine/debt_events.h"
+#include "engine/rmd_year.h"
 #include "engine/withdrawals.h"
 
 namespace engine {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/accounts.h"
-#include "engine/later_steps.h"
+#include "engine/random_rates.h"
 #include "engine/withdrawals.h"
 
 namespace engine {

@@ -1,14 +1,6 @@
-#include "engine/later_steps.h"
+#include "engine/random_rates.h"
 
 namespace engine {
-
-void StartDebtEvent(RunContext&, int) {}
-
-void ProcessDebtEvent(RunContext&, int) {}
-
-void RunRmdYear(RunContext&, int, int) {}
-
-void SetUpRule72tYear(RunContext&) {}
 
 float DrawYearInflation(RunContext&, float currentRate) { return currentRate; }
 
