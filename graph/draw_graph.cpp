@@ -37,26 +37,19 @@ void DrawTitleLines(DrawContext& context, const PlotData& data, const Rect& area
   }
 }
 
-DrawnGraph DrawPieGraph(DrawContext& context, const PlotData& data, const DrawOptions& options) {
+DrawnGraph DrawPieOf(DrawContext& context, const SlicesPie& pie, const DrawOptions& options) {
   DrawnGraph drawn;
   drawn.pie = true;
   PieRequest request;
   request.area = options.area;
-  request.kind = options.pieKind;
+  request.kind = pie.listKind;
   request.currency = options.currency;
   request.printing = options.printing;
-  if (options.piePoint >= 0 && options.piePoint < data.pointCount) {
-    request.age = data.Age(options.piePoint);
-  }
-  drawn.pieGeometry =
-      LayOutPie(context.canvas, request,
-                PieSlicesOf(data, options.pieKind, options.piePoint, options.firstAccount,
-                            options.lastAccount, options.currency));
-  if (options.printing) {
-    DrawCentred(context, options.area, options.area.top, KindTitle(options.pieKind));
-  }
+  request.age = pie.age;
+  drawn.pieGeometry = LayOutPie(context.canvas, request, pie.slices);
+  if (options.printing) DrawCentred(context, options.area, options.area.top, pie.title);
   DrawPie(context, request, drawn.pieGeometry);
-  DrawTitleLines(context, data, options.area, drawn.pieGeometry.lh, true);
+  DrawTitleLines(context, pie.titles, options.area, drawn.pieGeometry.lh, true);
   return drawn;
 }
 
@@ -65,15 +58,67 @@ void DrawSeries(DrawContext& context, const DrawnGraph& drawn, const SeriesSet& 
   const GraphLayout& layout = drawn.layout;
   if (options.zoomed) {
     context.canvas.SetClip(
-        {layout.x0, layout.y0 - layout.H, layout.x0 + layout.W + layout.depth + 1,
-         layout.y0 + 1});
+        {layout.x0, layout.y0 - layout.H, layout.x0 + layout.W + layout.depth + 1, layout.y0 + 1});
   }
   switch (options.style) {
-    case PlotStyle::Lines: DrawLineSeries(context, layout, drawn.scale, set); break;
-    case PlotStyle::Bars: DrawOverlappedBars(context, layout, drawn.scale, set); break;
-    case PlotStyle::Bars3D: Draw3DBars(context, layout, drawn.scale, set); break;
+    case PlotStyle::Lines:
+      DrawLineSeries(context, layout, drawn.scale, set);
+      break;
+    case PlotStyle::Bars:
+      DrawOverlappedBars(context, layout, drawn.scale, set);
+      break;
+    case PlotStyle::Bars3D:
+      Draw3DBars(context, layout, drawn.scale, set);
+      break;
   }
   if (options.zoomed) context.canvas.ResetClip();
+}
+
+// The frame of a graph on screen; the graph font for the whole graph.
+void DrawFrame(DrawContext& context, const DrawOptions& options) {
+  const Rect& area = options.area;
+  if (!options.printing) {
+    DrawRaisedFrame(context, area.left + 2, area.top + 3, area.Width() - 9, area.Height() - 9,
+                    true);
+  }
+}
+
+DrawnGraph DrawSeriesOf(DrawContext& context, const SeriesGraph& graph,
+                        const DrawOptions& options) {
+  Canvas& canvas = context.canvas;
+  const Rect& area = options.area;
+  DrawnGraph drawn;
+  std::vector<const Series*> legendRows = LegendOrder(graph.set);
+  drawn.scale = graph.scale;
+
+  LayoutRequest request;
+  request.area = area;
+  request.style = options.style;
+  request.pointCount = graph.axis.pointCount;
+  request.printing = options.printing;
+  request.accountsLegend = options.kind == GraphKind::Accounts || options.kind == GraphKind::Groups;
+  for (const Series* row : legendRows) request.legendTexts.push_back(row->legend);
+  request.currency = options.currency;
+  drawn.layout = ComputeLayout(canvas, request, drawn.scale);
+  GraphLayout& layout = drawn.layout;
+
+  if (options.printing) {
+    DrawCentred(context, area, area.top, graph.title);
+    layout.legendTop = layout.y0 - layout.H - layout.lh;
+  }
+  if (options.style == PlotStyle::Bars3D) {
+    int backWallTop = Draw3DGrid(context, layout);
+    if (options.printing) layout.legendTop = backWallTop;
+    Draw3DAxisLabels(context, layout, drawn.scale, graph.axis, options.currency);
+  } else {
+    DrawFlatGrid(context, layout);
+    DrawFlatAxisLabels(context, layout, drawn.scale, graph.axis, options.currency);
+  }
+  if (options.legend == LegendMode::UnderSeries) DrawLegend(context, layout, legendRows);
+  DrawSeries(context, drawn, graph.set, options);
+  if (options.legend == LegendMode::OverSeries) DrawLegend(context, layout, legendRows);
+  DrawTitleLines(context, graph.axis, area, layout.lh, false);
+  return drawn;
 }
 
 }  // namespace
@@ -96,49 +141,33 @@ AxisScale ScaleOf(const SeriesSet& set, const DrawOptions& options) {
 }
 
 DrawnGraph DrawGraph(Canvas& canvas, const PlotData& data, const DrawOptions& options) {
+  if (options.kind == GraphKind::Pie) {
+    SlicesPie pie{data,
+                  PieSlicesOf(data, options.pieKind, options.piePoint, options.firstAccount,
+                              options.lastAccount, options.currency),
+                  0.0f, options.pieKind, KindTitle(options.pieKind)};
+    if (options.piePoint >= 0 && options.piePoint < data.pointCount) {
+      pie.age = data.Age(options.piePoint);
+    }
+    return DrawSlicesPie(canvas, pie, options);
+  }
+  SeriesSet set = SeriesOf(data, options);
+  return DrawSeriesGraph(
+      canvas, SeriesGraph{data, set, ScaleOf(set, options), KindTitle(options.kind)}, options);
+}
+
+DrawnGraph DrawSeriesGraph(Canvas& canvas, const SeriesGraph& graph, const DrawOptions& options) {
   DrawContext context(canvas, options.program, options.printing);
   FontScope font(canvas, GraphFont(options.fontHeight));
-  const Rect& area = options.area;
-  if (!options.printing) {
-    DrawRaisedFrame(context, area.left + 2, area.top + 3, area.Width() - 9, area.Height() - 9,
-                    true);
-  }
-  if (options.kind == GraphKind::Pie) return DrawPieGraph(context, data, options);
+  DrawFrame(context, options);
+  return DrawSeriesOf(context, graph, options);
+}
 
-  DrawnGraph drawn;
-  SeriesSet set = SeriesOf(data, options);
-  std::vector<const Series*> legendRows = LegendOrder(set);
-  drawn.scale = ScaleOf(set, options);
-
-  LayoutRequest request;
-  request.area = area;
-  request.style = options.style;
-  request.pointCount = data.pointCount;
-  request.printing = options.printing;
-  request.accountsLegend =
-      options.kind == GraphKind::Accounts || options.kind == GraphKind::Groups;
-  for (const Series* row : legendRows) request.legendTexts.push_back(row->legend);
-  request.currency = options.currency;
-  drawn.layout = ComputeLayout(canvas, request, drawn.scale);
-  GraphLayout& layout = drawn.layout;
-
-  if (options.printing) {
-    DrawCentred(context, area, area.top, KindTitle(options.kind));
-    layout.legendTop = layout.y0 - layout.H - layout.lh;
-  }
-  if (options.style == PlotStyle::Bars3D) {
-    int backWallTop = Draw3DGrid(context, layout);
-    if (options.printing) layout.legendTop = backWallTop;
-    Draw3DAxisLabels(context, layout, drawn.scale, data, options.currency);
-  } else {
-    DrawFlatGrid(context, layout);
-    DrawFlatAxisLabels(context, layout, drawn.scale, data, options.currency);
-  }
-  if (options.legend == LegendMode::UnderSeries) DrawLegend(context, layout, legendRows);
-  DrawSeries(context, drawn, set, options);
-  if (options.legend == LegendMode::OverSeries) DrawLegend(context, layout, legendRows);
-  DrawTitleLines(context, data, area, layout.lh, false);
-  return drawn;
+DrawnGraph DrawSlicesPie(Canvas& canvas, const SlicesPie& pie, const DrawOptions& options) {
+  DrawContext context(canvas, options.program, options.printing);
+  FontScope font(canvas, GraphFont(options.fontHeight));
+  DrawFrame(context, options);
+  return DrawPieOf(context, pie, options);
 }
 
 Rect PrintArea(int pageWidth, int pageHeight, const Margins& margins) {

@@ -40,6 +40,27 @@ struct DrawnGraph {
 
 DrawnGraph DrawGraph(Canvas& canvas, const PlotData& data, const DrawOptions& options);
 
+// A graph of series made by the caller, as the comparison program draws one quantity of many
+// files. The ages along the axis and the title lines come from `axis`; `options.kind` only
+// decides where the legend stands.
+struct SeriesGraph {
+  const PlotData& axis;
+  const SeriesSet& set;
+  AxisScale scale;
+  std::string title;  // centred at the top of a printed page
+};
+DrawnGraph DrawSeriesGraph(Canvas& canvas, const SeriesGraph& graph, const DrawOptions& options);
+
+// A pie of slices made by the caller; the title lines come from `titles`.
+struct SlicesPie {
+  const PlotData& titles;
+  std::vector<PieSlice> slices;
+  float age = 0.0f;
+  GraphKind listKind = GraphKind::NetWorth;  // incoming/outgoing lists no shares
+  std::string title;
+};
+DrawnGraph DrawSlicesPie(Canvas& canvas, const SlicesPie& pie, const DrawOptions& options);
+
 // The series a graph of these options shows (not the pie).
 SeriesSet SeriesOf(const PlotData& data, const DrawOptions& options);
 // The scale of the values those series show at their drawn points; zero is always inside.

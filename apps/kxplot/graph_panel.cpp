@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "graph/label_box.h"
 #include "qt/qt_canvas.h"
 
 namespace kxplot {
@@ -46,66 +45,15 @@ void GraphPanel::paintEvent(QPaintEvent*) {
   kxqt::QtCanvas canvas(painter);
   graph::DrawOptions options = DrawOptionsOf(view_, AreaOf(*this), fontHeight_, false, currency_);
   drawn_ = graph::DrawGraph(canvas, data_, options);
-  if (!readout_) return;
-
-  // The read-out is in bold "Tms Rmn" sized to the graph text's height.
-  canvas.SetFont(graph::GraphFont(fontHeight_));
-  int size = canvas.Metrics().height;
-  graph::DrawContext context(canvas, graph::Program::Companion, false);
-  const Readout& shown = *readout_;
-  switch (shown.kind) {
-    case Readout::Kind::Value:
-      graph::DrawReadoutRightAligned(context, size, shown.at.x, shown.at.y, shown.first);
-      break;
-    case Readout::Kind::Slice:
-      graph::DrawTwoLineReadoutRightAligned(context, size, shown.at.x, shown.at.y, shown.first,
-                                            shown.second);
-      break;
-    case Readout::Kind::ListRow:
-      graph::DrawReadoutLeftAligned(context, size, shown.at.x, shown.at.y, shown.first);
-      break;
-  }
-}
-
-std::optional<Readout> GraphPanel::ReadoutAt(int x, int y) const {
-  if (!drawn_) return std::nullopt;
-  const graph::DrawnGraph& drawn = *drawn_;
-  if (drawn.pie) {
-    const graph::PieGeometry& pie = drawn.pieGeometry;
-    int row = graph::PieListRowAt(pie, x, y);
-    if (row >= 0) {
-      return Readout{Readout::Kind::ListRow,
-                     {x, y},
-                     graph::SignedMoney(pie.slices[static_cast<size_t>(row)].value, currency_),
-                     {}};
-    }
-    int slice = graph::PieSliceAt(pie, x, y);
-    if (slice < 0) return std::nullopt;
-    const graph::PieSlice& part = pie.slices[static_cast<size_t>(slice)];
-    return Readout{
-        Readout::Kind::Slice, {x, y}, part.name, graph::SignedMoney(part.value, currency_)};
-  }
-  // A value read off 3-D bars would not be the value of any bar face.
-  if (view_.style == graph::PlotStyle::Bars3D) return std::nullopt;
-  if (!graph::InPlotArea(drawn.layout, x, y)) return std::nullopt;
-  float value = graph::ValueAtPixel(drawn.layout, drawn.scale, y);
-  return Readout{Readout::Kind::Value, {x, y}, graph::SignedMoney(value, currency_), {}};
-}
-
-bool GraphPanel::OverSomethingReadable(int x, int y) const {
-  if (!drawn_) return false;
-  if (drawn_->pie) {
-    return graph::PieListRowAt(drawn_->pieGeometry, x, y) >= 0 ||
-           graph::InPieCircle(drawn_->pieGeometry, x, y);
-  }
-  return graph::InPlotArea(drawn_->layout, x, y);
+  if (readout_) graph::DrawReadout(canvas, *readout_, fontHeight_);
 }
 
 void GraphPanel::mousePressEvent(QMouseEvent* event) {
   if (!dataLoaded_ || printing_) return;
   if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
   QPoint at = event->position().toPoint();
-  readout_ = ReadoutAt(at.x(), at.y());
+  if (!drawn_) return;
+  readout_ = graph::ReadoutAt(*drawn_, view_.style, at.x(), at.y(), currency_);
   if (readout_) update();
 }
 
@@ -119,7 +67,8 @@ void GraphPanel::mouseReleaseEvent(QMouseEvent*) {
 
 void GraphPanel::mouseMoveEvent(QMouseEvent* event) {
   QPoint at = event->position().toPoint();
-  setCursor(OverSomethingReadable(at.x(), at.y()) ? Qt::CrossCursor : Qt::ArrowCursor);
+  bool readable = drawn_ && graph::OverSomethingReadable(*drawn_, at.x(), at.y());
+  setCursor(readable ? Qt::CrossCursor : Qt::ArrowCursor);
 }
 
 void GraphPanel::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,17 +8,11 @@
 
 #include "apps/kxplot/plot_view.h"
 #include "graph/draw_graph.h"
+#include "graph/readout.h"
 
 namespace kxplot {
 
-// What a held mouse button shows: a value off the plot, a pie slice with its value, or the
-// value of a row of the pie's list.
-struct Readout {
-  enum class Kind { Value, Slice, ListRow } kind = Kind::Value;
-  graph::Point at;
-  std::string first;   // Latin-1
-  std::string second;  // the slice's value under its name
-};
+using Readout = graph::Readout;
 
 class GraphPanel final : public QWidget {
   Q_OBJECT
@@ -50,8 +44,6 @@ class GraphPanel final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  std::optional<Readout> ReadoutAt(int x, int y) const;
-  bool OverSomethingReadable(int x, int y) const;
   void Changed();
 
   const graph::PlotData& data_;

@@ -6,7 +6,9 @@
 #include "apps/kxplot/plot_output.h"
 #include "apps/kxplot/plot_view.h"
 #include "graph/plot_file_reader.h"
+#include "qt/graph_output.h"
 #include "qt/latin1_text.h"
+#include "qt/stream_prompter.h"
 
 namespace kxplot {
 namespace {
@@ -14,29 +16,6 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
-
-// Messages of the reader as the command line shows them.
-class StreamPrompter final : public platform::Prompter {
- public:
-  explicit StreamPrompter(std::ostream& err) : err_(err) {}
-  void ShowMessage(const std::string& caption, const std::string& text, platform::Icon) override {
-    err_ << caption << ": " << text << '\n';
-  }
-  platform::Answer Ask(const std::string& caption, const std::string& text, platform::Buttons,
-                       platform::Icon icon) override {
-    ShowMessage(caption, text, icon);
-    return platform::Answer::No;
-  }
-
- private:
-  std::ostream& err_;
-};
-
-bool EndsWithNoCase(const std::string& text, const std::string& tail) {
-  if (text.size() < tail.size()) return false;
-  return std::equal(tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
-                    [](char a, char b) { return std::tolower(a) == std::tolower(b); });
-}
 
 int Render(const HeadlessRequest& request, const graph::PlotData& data, std::ostream& err) {
   PlotView view;
@@ -56,7 +35,7 @@ int Render(const HeadlessRequest& request, const graph::PlotData& data, std::ost
     return kUsage;
   }
   QString path = kxqt::PathToQString(request.output);
-  bool written = EndsWithNoCase(request.output, ".pdf")
+  bool written = kxqt::IsPdfPath(request.output)
                      ? RenderPdf(path, data, view, request.currency,
                                  graph::GraphFontHeight(request.size.height))
                      : RenderPng(path, data, view, request.currency, request.size);
@@ -76,7 +55,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
     err << "kxplot: " << problem << '\n' << kHeadlessUsage;
     return kUsage;
   }
-  StreamPrompter prompter(err);
+  kxqt::StreamPrompter prompter(err);
   graph::PlotData data;
   if (!graph::ReadPlotFile(request->plotFile, data, prompter)) return kFailure;
   if (request->word == HeadlessRequest::Word::Tabs) {
