@@ -7,27 +7,6 @@
 
 namespace engine {
 
-namespace {
-
-bool IsNumberChar(char c, char mark) {
-  return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == mark;
-}
-
-// Copies the leading number of `printed` (blanks skipped) into `out`, marks dropped.
-size_t StripToNumber(std::string_view printed, char mark, char* out, size_t room) {
-  size_t length = 0;
-  for (char c : printed) {
-    if (c == ' ') continue;
-    if (!IsNumberChar(c, mark)) break;
-    if (c == mark) continue;
-    if (length + 1 < room) out[length++] = c;
-  }
-  out[length] = '\0';
-  return length;
-}
-
-}  // namespace
-
 ShortText NameText(Name name) {
   ShortText result;
   size_t length = 0;
@@ -40,23 +19,8 @@ ShortText NameText(Name name) {
 }
 
 ShortText FormatMoney(std::string_view printed, char mark) {
-  char number[sizeof(ShortText::chars)];
-  const size_t length = StripToNumber(printed, mark, number, sizeof number);
   ShortText result;
-  char* out = result.chars;
-  char* const end = result.chars + sizeof result.chars - 1;
-  *out++ = mark;
-  size_t pos = 0;
-  if (pos < length && number[pos] == '-') *out++ = number[pos++];
-  size_t digitsEnd = pos;
-  while (digitsEnd < length && number[digitsEnd] != '.') ++digitsEnd;
-  for (size_t i = pos; i < digitsEnd && out < end; ++i) {
-    const size_t left = digitsEnd - i;  // digits from here to the point
-    if (i > pos && left % 3 == 0 && out < end) *out++ = ',';
-    if (out < end) *out++ = number[i];
-  }
-  for (size_t i = digitsEnd; i < length && out < end; ++i) *out++ = number[i];
-  *out = '\0';
+  core::FormatMoney(printed, mark, result.chars, sizeof result.chars);
   return result;
 }
 
@@ -76,7 +40,8 @@ ShortText RateText(float rate, const char* format) {
   std::snprintf(printed, sizeof printed, format, static_cast<double>(rate));
   ShortText result;
   // Rates carry no currency mark; '$' stands in as a mark that never occurs.
-  const size_t length = StripToNumber(printed, '$', result.chars, sizeof result.chars - 1);
+  const size_t length =
+      core::StripToNumber(printed, '$', false, result.chars, sizeof result.chars - 1);
   result.chars[length] = '%';
   result.chars[length + 1] = '\0';
   return result;

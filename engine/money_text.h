@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/format_money.h"
+
 namespace engine {
 
-inline constexpr char kDollarMark = '$';
-inline constexpr char kPoundMark = static_cast<char>(163);  // Latin-1 pound sign
+inline constexpr char kDollarMark = core::kDollarMark;
+inline constexpr char kPoundMark = core::kPoundMark;
 
 // A short text held by value.
 struct ShortText {
@@ -27,9 +29,7 @@ struct Name {
 // The field's text up to its first NUL, never past its end.
 ShortText NameText(Name name);
 
-// The money text of a printed number: blanks removed, cut at the first character that is no
-// digit, '.', '-' or the mark; the mark in front, the sign after it, a ',' between groups of
-// three integer digits.
+// core::FormatMoney into a short text held by value.
 ShortText FormatMoney(std::string_view printed, char mark);
 std::string FormatMoneyString(std::string_view printed, char mark);
 

@@ -1,11 +1,12 @@
 #include "graph/format_money.h"
 
+#include "core/format_money.h"
 #include "core/text.h"
 
 namespace graph {
 
 char CurrencySymbol(Currency currency) {
-  return currency == Currency::Pounds ? static_cast<char>(163) : '$';
+  return currency == Currency::Pounds ? core::kPoundMark : core::kDollarMark;
 }
 
 const char* CurrencyWord(Currency currency) {
@@ -13,46 +14,24 @@ const char* CurrencyWord(Currency currency) {
 }
 
 Currency CurrencyFromCommandLine(std::string_view commandLine) {
-  return commandLine.find("Pound") != std::string_view::npos ? Currency::Pounds
-                                                              : Currency::Dollars;
+  return commandLine.find("Pound") != std::string_view::npos ? Currency::Pounds : Currency::Dollars;
 }
 
 std::string StripToNumber(std::string_view text, Currency currency) {
-  const char symbol = CurrencySymbol(currency);
-  std::string number;
-  for (char c : text) {
-    if (c == ' ') continue;
-    bool kept = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == symbol;
-    if (!kept) break;
-    number += c;
-  }
+  std::string number(text.size() + 1, '\0');
+  number.resize(
+      core::StripToNumber(text, CurrencySymbol(currency), true, number.data(), number.size()));
   return number;
 }
 
-// Commas between groups of three digits left of the decimal point; a leading '-' is no digit.
-static std::string GroupThousands(const std::string& number) {
-  size_t digitsStart = (!number.empty() && number[0] == '-') ? 1 : 0;
-  size_t point = number.find('.');
-  size_t digitsEnd = point == std::string::npos ? number.size() : point;
-  std::string grouped = number.substr(0, digitsStart);
-  for (size_t i = digitsStart; i < digitsEnd; ++i) {
-    size_t left = digitsEnd - i;
-    if (i > digitsStart && left % 3 == 0) grouped += ',';
-    grouped += number[i];
-  }
-  grouped += number.substr(digitsEnd);
-  return grouped;
-}
-
 std::string FormatMoney(std::string_view text, bool signRoom, Currency currency) {
-  const char symbol = CurrencySymbol(currency);
-  std::string number;
-  for (char c : StripToNumber(text, currency)) {
-    if (c != symbol) number += c;  // the mark is put in front once, below
-  }
-  std::string money = signRoom ? " " : "";
-  money += symbol;
-  money += GroupThousands(number);
+  // Room for the sign, the mark, every digit and a comma per three digits.
+  std::string money(2 * text.size() + 4, '\0');
+  const size_t start = signRoom ? 1 : 0;
+  money[0] = ' ';
+  const size_t length =
+      core::FormatMoney(text, CurrencySymbol(currency), money.data() + start, money.size() - start);
+  money.resize(start + length);
   return money;
 }
 

@@ -1,5 +1,6 @@
 // The money text of every axis, read-out and report: the currency mark in front, the sign after
-// it and a comma between groups of three digits ("$-1,234.50").
+// it and a comma between groups of three digits ("$-1,234.50"). The graph programs' form of
+// core::FormatMoney, which the schedule text shares.
 #pragma once
 
 #include <string>
