@@ -17,6 +17,7 @@ namespace {
 using core::FinancialEvent;
 
 constexpr const char* kDetail = "        ";
+constexpr uint16_t kNotListed = 1000;  // listRow of an event without a heading line
 
 // Writes the lines of one scenario; keeps the rates of the last rate change for comparison.
 class DescriptionWriter {
@@ -43,9 +44,7 @@ class DescriptionWriter {
       if (ea.startAge != eb.startAge) return ea.startAge < eb.startAge;
       return static_cast<int16_t>(ea.kind) < static_cast<int16_t>(eb.kind);
     });
-    for (size_t row = 0; row < order.size(); ++row) {
-      Event(static_cast<int>(row), scenario_.events[static_cast<size_t>(order[row])]);
-    }
+    for (int index : order) Event(index, scenario_.events[static_cast<size_t>(index)]);
   }
 
  private:
@@ -314,6 +313,39 @@ class DescriptionWriter {
 void WriteScenarioDescription(const core::Scenario& scenario, float startAge, bool pound,
                               const std::function<void(std::string_view, int)>& emit) {
   DescriptionWriter(scenario, startAge, pound, emit).Write();
+}
+
+void EventListing::Clear() {
+  lines_.clear();
+  eventOfLine_.clear();
+}
+
+void EventListing::Add(std::string_view text, int event) {
+  lines_.emplace_back(text);
+  eventOfLine_.push_back(event);
+}
+
+int EventListing::EventAtLine(int line) const {
+  if (line < 0 || line >= static_cast<int>(eventOfLine_.size())) return -1;
+  return eventOfLine_[static_cast<size_t>(line)];
+}
+
+void WriteScenarioDescription(core::Scenario& scenario, float startAge, bool pound,
+                              EventListing& listing) {
+  listing.Clear();
+  for (int e = 0; e < scenario.eventCount(); ++e) {
+    scenario.events[static_cast<size_t>(e)].listRow = kNotListed;
+  }
+  // The first line an event writes is its heading.
+  int lastEvent = -1;
+  WriteScenarioDescription(scenario, startAge, pound, [&](std::string_view line, int event) {
+    const int row = static_cast<int>(listing.lines().size());
+    if (event >= 0 && event != lastEvent) {
+      scenario.events[static_cast<size_t>(event)].listRow = static_cast<uint16_t>(row);
+    }
+    lastEvent = event;
+    listing.Add(line, event);
+  });
 }
 
 }  // namespace engine

@@ -86,4 +86,52 @@ TEST(ScenarioDescription, StartsEveryResultsFileEvenInTheFirstRun) {
   EXPECT_NE(print.find("Inflation=0.000%\n\n\n??\n---"), std::string::npos) << print;
 }
 
+TEST(EventListing, HeadingsRecordTheirLinesAndEveryLineNamesItsEvent) {
+  Harness h;
+  const uint16_t cash = h.AddAccount("Cash", core::kInvestmentSavings, 0.0f, 0.0f);
+  core::FinancialEvent& pay = h.AddEvent(core::kDeposit, "Pay", 40.0f, 50.0f, 100.0f);
+  pay.accountId = cash;
+  pay.applyInflation = 1;
+  h.AddEvent(core::kWithdrawal, "Rent", 30.0f, 50.0f, 50.0f);
+  // Without an allocation method the option writes no heading: it keeps the mark 1000, even
+  // after an earlier listing gave it a line.
+  h.AddEvent(core::kAssetAllocationOption, "Allocation", 35.0f, 35.0f, 0.0f).listRow = 4;
+  h.scenario.trailer().aaMethod = 0;
+  engine::EventListing listing;
+  engine::WriteScenarioDescription(h.scenario, 30.0f, false, listing);
+  // Line 0 the initial rates, 1 Rent (start 30), 2 Pay (start 40) with its detail line 3.
+  ASSERT_EQ(listing.lines().size(), 4u);
+  EXPECT_EQ(listing.lines()[1], " 30.0 Rent - Withdraw $50.00/yr. until age 50.00.");
+  EXPECT_EQ(h.scenario.events[0].listRow, 2);
+  EXPECT_EQ(h.scenario.events[1].listRow, 1);
+  EXPECT_EQ(h.scenario.events[2].listRow, 1000);
+  EXPECT_EQ(listing.EventAtLine(0), -1);
+  EXPECT_EQ(listing.EventAtLine(1), 1);
+  EXPECT_EQ(listing.EventAtLine(2), 0);
+  EXPECT_EQ(listing.EventAtLine(3), 0);
+  EXPECT_EQ(listing.EventAtLine(4), -1);
+  EXPECT_EQ(listing.EventAtLine(-1), -1);
+}
+
+TEST(EventListing, SameTextAsTheFileAndAFreshListEachTime) {
+  Harness h;
+  const uint16_t cash = h.AddAccount("Cash", core::kInvestmentSavings, 0.0f, 0.0f);
+  core::FinancialEvent& pay = h.AddEvent(core::kDeposit, "Pay", 40.0f, 50.0f, 100.0f);
+  pay.accountId = cash;
+  pay.inTodaysDollars = 1;
+  h.AddEvent(core::kFundamentals, "Rates", 45.0f, 45.0f, 0.0f).newTaxRate = 20.0f;
+  engine::EventListing listing;
+  engine::WriteScenarioDescription(h.scenario, 30.0f, true, listing);
+  engine::WriteScenarioDescription(h.scenario, 30.0f, true, listing);
+  std::string listed;
+  for (const std::string& line : listing.lines()) listed += line + "\n";
+  std::string file;
+  engine::WriteScenarioDescription(h.scenario, 30.0f, true, [&](std::string_view line, int) {
+    file += line;
+    file += '\n';
+  });
+  EXPECT_EQ(listed, file);
+  EXPECT_NE(listed.find("using age 30.0 Pounds.\n"), std::string::npos) << listed;
+}
+
 }  // namespace
