@@ -102,6 +102,7 @@ struct RedFlag {
 
 struct RedFlags {
   RedFlag penalty;
+  RedFlag retirementMinimumAge;  // money left in retirement accounts that no RMD table draws
   RedFlag liquidDepleted;
   RedFlag withdrawalAccountDepleted;
   RedFlag rmdDepleted;
@@ -110,8 +111,9 @@ struct RedFlags {
   RedFlag negativeNetWorth;
 
   bool Any() const {
-    return penalty.set || liquidDepleted.set || withdrawalAccountDepleted.set || rmdDepleted.set ||
-           unfinishedTransfers.set || negativeNetWorth.set;
+    return penalty.set || retirementMinimumAge.set || liquidDepleted.set ||
+           withdrawalAccountDepleted.set || rmdDepleted.set || unfinishedTransfers.set ||
+           negativeNetWorth.set;
   }
 };
 
