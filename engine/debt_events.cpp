@@ -1,9 +1,199 @@
 #include "engine/debt_events.h"
 
+#include "engine/ages.h"
+#include "engine/credit_card.h"
+#include "engine/debt_money.h"
+#include "engine/debt_payments.h"
+#include "engine/debt_sale.h"
+
 namespace engine {
 
-void StartDebtEvent(RunContext&, int) {}
+namespace {
 
-void ProcessDebtEvent(RunContext&, int) {}
+using core::FinancialEvent;
+
+constexpr uint16_t kExtraFromPlanStart = 2;  // extra payments from the initial start age
+constexpr uint16_t kExtraFromDebtStart = 3;  // extra payments from the debt's own start
+
+bool IsMortgage(const FinancialEvent& event) { return event.kind == core::kMortgage; }
+
+float MonthlyRate(const FinancialEvent& event) { return event.loanRate * 0.01f / 12.0f; }
+
+int Months(const FinancialEvent& event) { return static_cast<int>(event.years) * 12; }
+
+void StartLoan(RunContext& ctx, int eventIndex) {
+  FinancialEvent& loan = ctx.s().events[eventIndex];
+  core::Account* account = LoanAccount(ctx, loan);
+  if (account == nullptr) {
+    // The account the money was to go into is gone: nothing is borrowed.
+    loan.runState = 2;
+    return;
+  }
+  account->balance += loan.amount;
+  ctx.totals.OfKind(account->kind) += loan.amount;
+  ctx.totals.liabilities += loan.amount;
+  if (ctx.options.trackFlows) {
+    ctx.flows.incoming += loan.amount;
+    ctx.flows.loanProceeds += loan.amount;
+  }
+  const bool holding = account->kind == core::kAsset || account->kind == core::kEquity;
+  ctx.sink.Emit(eventIndex,
+                holding ? "  %s - Transfer %s to %s from loan" : "  %s - Deposit %s to %s from loan",
+                Name{loan.description}, Money{loan.amount}, Name{account->name});
+  if (loan.downPayment <= 0.0f) return;
+  ctx.sink.Emit(eventIndex, "  %s - Withdraw %s for down payment", Name{loan.description},
+                Money{loan.downPayment});
+  ctx.totals.liabilities -= loan.downPayment;
+  if (ctx.options.trackFlows) {
+    ctx.flows.incoming -= loan.downPayment;
+    ctx.flows.loanProceeds -= loan.downPayment;
+  }
+  PayDebtMoney(ctx, eventIndex, loan.downPayment);
+}
+
+void StartMortgage(RunContext& ctx, int eventIndex) {
+  FinancialEvent& mortgage = ctx.s().events[eventIndex];
+  const float principal = LoanPrincipal(mortgage);
+  mortgage.runMortgagePaidOff = 0;
+  ctx.totals.asset += principal;
+  ctx.totals.liabilities += principal;
+  if (mortgage.downPayment > 0.0f) {
+    ctx.totals.equity += mortgage.downPayment;
+    if (mortgage.downPaymentToEquity == 1) {
+      ctx.sink.Emit(eventIndex, "  %s - %s to equity.", Name{mortgage.description},
+                    Money{mortgage.downPayment});
+    } else {
+      ctx.sink.Emit(eventIndex, "  %s - Withdraw %s for down payment",
+                    Name{mortgage.description}, Money{mortgage.downPayment});
+      PayDebtMoney(ctx, eventIndex, mortgage.downPayment);
+    }
+  }
+  if (mortgage.closingCosts <= 0.0f) return;
+  ctx.sink.Emit(eventIndex, "  %s - Withdraw %s for closing costs", Name{mortgage.description},
+                Money{mortgage.closingCosts});
+  if (ctx.options.trackFlows) ctx.owned.closingCosts += mortgage.closingCosts;
+  PayDebtMoney(ctx, eventIndex, mortgage.closingCosts);
+}
+
+// The extra monthly payment of this year and the month it applies from.
+struct ExtraPayment {
+  float amount = 0.0f;
+  int fromMonth = 0;
+};
+
+ExtraPayment ExtraOfYear(const RunContext& ctx, const FinancialEvent& event) {
+  const int planStart = WholeAge(ctx.s().initial.startAge);
+  const int monthsBeforePlan = (planStart - WholeAge(event.startAge)) * 12;
+  ExtraPayment extra;
+  if (event.extraPaymentStart == kExtraFromPlanStart) {
+    extra.fromMonth = monthsBeforePlan > 0 ? monthsBeforePlan : 0;
+    if (ctx.wholeAge >= planStart) extra.amount = event.extraMonthlyPayment;
+  } else if (event.extraPaymentStart == kExtraFromDebtStart) {
+    extra.amount = event.extraMonthlyPayment;
+  }
+  return extra;
+}
+
+// Twelve monthly payments of a loan or mortgage. The schedule moves on by twelve months even
+// in a partial first year; only the money drawn is scaled by the year fraction.
+void PayYear(RunContext& ctx, int eventIndex) {
+  FinancialEvent& event = ctx.s().events[eventIndex];
+  if (event.startAge + static_cast<float>(event.years) <= ctx.age) event.runPaidOff = 1;
+  if (ctx.age == event.sellAge || ctx.age >= event.endAge || event.runPaidOff == 1) return;
+  const ExtraPayment extra = ExtraOfYear(ctx, event);
+  const int first = event.runMonthsPaid;
+  const AmortizedMonths year = AmortizeMonths(LoanPrincipal(event), MonthlyRate(event),
+                                              Months(event), first, first + 11, extra.amount,
+                                              extra.fromMonth);
+  event.runMonthsPaid = static_cast<uint16_t>(event.runMonthsPaid + 12);
+  event.runPrincipalPaid += year.principal;
+  event.runInterestPaid += year.interest;
+  const float f = ctx.yearFraction;
+  if (ctx.options.trackFlows) ctx.flows.interestPaid += year.interest * f;
+  ctx.totals.liabilities -= year.principal;
+  if (IsMortgage(event)) {
+    ctx.mortgagePrincipal += year.principal;
+    ctx.totals.equity += year.principal;
+    ctx.totals.asset -= year.principal;
+  }
+  if (!ctx.InResults() || !(year.principal > 0.0f)) return;
+  const float paid = (year.principal + year.interest) * f;
+  ctx.sink.Emit(eventIndex, "  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                Name{event.description}, Money{paid}, Money{year.principal * f},
+                Money{year.interest * f});
+  PayDebtMoney(ctx, eventIndex, paid);
+}
+
+// Yearly property taxes of a mortgaged property that is still owned, grown with this year's
+// inflation for every whole year since the purchase when asked.
+void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
+  FinancialEvent& mortgage = ctx.s().events[eventIndex];
+  if (mortgage.runPropertySold != 0 || ctx.age == mortgage.sellAge) return;
+  float taxes = mortgage.propertyTaxes * ctx.yearFraction;
+  if (!(taxes >= 1.00f)) return;
+  if (mortgage.inflateTaxes == 1) {
+    for (int year = WholeAge(mortgage.startAge); year < ctx.wholeAge; ++year) {
+      taxes = taxes * (1.0f + ctx.workingInflation * 0.01f);
+    }
+  }
+  ctx.sink.Emit(eventIndex, "  Withdraw %s for property taxes", Money{taxes});
+  ctx.owned.propertyTaxes += taxes;
+  ctx.flows.taxes += taxes;
+  PayDebtMoney(ctx, eventIndex, taxes);
+}
+
+// The rest of the loan is paid off at the payoff age, unless the term has already ended.
+void PayOffAtPayoffAge(RunContext& ctx, int eventIndex) {
+  FinancialEvent& event = ctx.s().events[eventIndex];
+  if (ctx.age < event.endAge || event.runPaidOff != 0) return;
+  event.runPaidOff = 1;
+  const float remaining = LoanPrincipal(event) - event.runPrincipalPaid;
+  ctx.totals.liabilities -= remaining;
+  if (IsMortgage(event)) {
+    ctx.sink.Emit(eventIndex, "   %s - Paid off mortgage with %s", Name{event.description},
+                  Money{remaining});
+    ctx.totals.asset -= remaining;
+    ctx.totals.equity += remaining;
+    ctx.mortgagePrincipal += remaining;
+    event.runMortgagePaidOff = 1;
+  } else {
+    ctx.sink.Emit(eventIndex, "   %s - Paid off loan with %s", Name{event.description},
+                  Money{remaining});
+  }
+  PayDebtMoney(ctx, eventIndex, remaining);
+  ctx.sink.Emit(eventIndex, "    Total Principal=%s Total Interest=%s",
+                Money{event.runPrincipalPaid}, Money{event.runInterestPaid});
+  if (!IsMortgage(event) && HoldingOf(ctx, event) == LoanHolding::Asset) {
+    event.runPrincipalPaid = LoanPrincipal(event);
+  }
+}
+
+}  // namespace
+
+void StartDebtEvent(RunContext& ctx, int eventIndex) {
+  FinancialEvent& event = ctx.s().events[eventIndex];
+  if (core::IsCreditCard(event)) {
+    StartCreditCard(ctx, eventIndex);
+    return;
+  }
+  event.monthlyPayment = MonthlyPayment(LoanPrincipal(event), MonthlyRate(event), Months(event));
+  if (IsMortgage(event)) {
+    StartMortgage(ctx, eventIndex);
+  } else {
+    StartLoan(ctx, eventIndex);
+  }
+}
+
+void ProcessDebtEvent(RunContext& ctx, int eventIndex) {
+  const FinancialEvent& event = ctx.s().events[eventIndex];
+  if (core::IsCreditCard(event)) {
+    ProcessCreditCardYear(ctx, eventIndex);
+    return;
+  }
+  PayYear(ctx, eventIndex);
+  if (IsMortgage(event)) PayPropertyTaxes(ctx, eventIndex);
+  PayOffAtPayoffAge(ctx, eventIndex);
+  if (SaleIsDue(ctx, event)) SellAtSellAge(ctx, eventIndex);
+}
 
 }  // namespace engine
