@@ -1,0 +1,67 @@
+#include "apps/kxrule/headless.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include "apps/kxrule/command_line.h"
+#include "apps/kxrule/rule_graphs.h"
+#include "cli/console_prompter.h"
+#include "core/text.h"
+#include "qt/latin1_text.h"
+#include "qt/qt_canvas.h"
+
+namespace kxrule {
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+bool RenderPng(const std::string& path, const Rule72tCalculation& calculation,
+               graph::Currency currency) {
+  QImage image(kRenderSize.width, kRenderSize.height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    kxqt::QtCanvas canvas(painter);
+    DrawRule72tGraphs(canvas, calculation.schedule, {0, 0, kRenderSize.width, kRenderSize.height},
+                      RuleGraphFontHeight(kRenderSize.height), currency);
+  }
+  return image.save(kxqt::PathToQString(path), "PNG");
+}
+
+void PrintSchedule(const Rule72tCalculation& calculation, std::ostream& out) {
+  for (const ScheduleEntry& entry : calculation.schedule) {
+    out << core::Format("%.1f %.2f %.2f\n", static_cast<double>(entry.age),
+                        static_cast<double>(entry.balance), static_cast<double>(entry.withdrawal));
+  }
+}
+
+}  // namespace
+
+int RunHeadless(const std::vector<std::string>& args, const std::filesystem::path& workDir,
+                std::ostream& out, std::ostream& err) {
+  std::string problem;
+  std::optional<HeadlessRequest> request = ParseHeadless(args, problem);
+  if (!request) {
+    err << "kxrule: " << problem << '\n' << kHeadlessUsage;
+    return kUsage;
+  }
+  cli::ConsolePrompter prompter(err, false);
+  CalculatorEnvironment environment{prompter, workDir, request->currency};
+  Rule72tCalculation calculation;
+  if (!RecalculateRule72t(request->fields, environment, calculation)) return kFailure;
+  // A life table that could not be read leaves payments of 0: no result to give.
+  if (prompter.shownCount() > 0) return kFailure;
+  if (request->word == HeadlessRequest::Word::Schedule) {
+    PrintSchedule(calculation, out);
+    return kOk;
+  }
+  if (!RenderPng(request->output, calculation, request->currency)) {
+    err << "kxrule: cannot write " << request->output << '\n';
+    return kFailure;
+  }
+  return kOk;
+}
+
+}  // namespace kxrule
