@@ -5,10 +5,10 @@
 
 #include "apps/kxrule/command_line.h"
 #include "apps/kxrule/rule_graphs.h"
-#include "cli/console_prompter.h"
 #include "core/text.h"
 #include "qt/latin1_text.h"
 #include "qt/qt_canvas.h"
+#include "qt/stream_prompter.h"
 
 namespace kxrule {
 namespace {
@@ -16,6 +16,27 @@ namespace {
 constexpr int kOk = 0;
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
+
+// Counts the messages passed on: after a life table could not be read there is no result.
+class CountingPrompter final : public platform::Prompter {
+ public:
+  explicit CountingPrompter(platform::Prompter& shown) : shown_(shown) {}
+  void ShowMessage(const std::string& caption, const std::string& text,
+                   platform::Icon icon) override {
+    ++count_;
+    shown_.ShowMessage(caption, text, icon);
+  }
+  platform::Answer Ask(const std::string& caption, const std::string& text,
+                       platform::Buttons buttons, platform::Icon icon) override {
+    ++count_;
+    return shown_.Ask(caption, text, buttons, icon);
+  }
+  int count() const { return count_; }
+
+ private:
+  platform::Prompter& shown_;
+  int count_ = 0;
+};
 
 bool RenderPng(const std::string& path, const Rule72tCalculation& calculation,
                graph::Currency currency) {
@@ -47,12 +68,12 @@ int RunHeadless(const std::vector<std::string>& args, const std::filesystem::pat
     err << "kxrule: " << problem << '\n' << kHeadlessUsage;
     return kUsage;
   }
-  cli::ConsolePrompter prompter(err, false);
+  kxqt::StreamPrompter stream(err);
+  CountingPrompter prompter(stream);
   CalculatorEnvironment environment{prompter, workDir, request->currency};
   Rule72tCalculation calculation;
   if (!RecalculateRule72t(request->fields, environment, calculation)) return kFailure;
-  // A life table that could not be read leaves payments of 0: no result to give.
-  if (prompter.shownCount() > 0) return kFailure;
+  if (prompter.count() > 0) return kFailure;
   if (request->word == HeadlessRequest::Word::Schedule) {
     PrintSchedule(calculation, out);
     return kOk;
