@@ -1,10 +1,22 @@
 #include "apps/kxcomp/compare_list.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "graph/plot_data.h"
 
 namespace kxcomp {
+namespace {
+
+// The chooser gives full paths, while the planner names its working file relative to the
+// current folder: both name the same file.
+std::string FullPath(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::weakly_canonical(path, error);
+  return error ? path : full.string();
+}
+
+}  // namespace
 
 void CompareList::StartNew(const std::vector<std::string>& paths) {
   files_.clear();
@@ -21,8 +33,10 @@ void CompareList::Add(const std::vector<std::string>& paths) {
 }
 
 void CompareList::Remove(const std::vector<std::string>& paths) {
-  std::erase_if(files_, [&paths](const CompareFile& file) {
-    return std::find(paths.begin(), paths.end(), file.path) != paths.end();
+  std::vector<std::string> chosen;
+  for (const std::string& path : paths) chosen.push_back(FullPath(path));
+  std::erase_if(files_, [&chosen](const CompareFile& file) {
+    return std::find(chosen.begin(), chosen.end(), FullPath(file.path)) != chosen.end();
   });
   ReadFrom(0);
 }

@@ -26,8 +26,8 @@ class CompareList {
   void StartNew(const std::vector<std::string>& paths);
   // The chosen files follow the current ones up to 13 in all; only they are read.
   void Add(const std::vector<std::string>& paths);
-  // Every entry whose path equals a chosen path is dropped; the rest close up in order and are
-  // read again.
+  // Every entry that names a chosen file is dropped (a relative and a full path of one file
+  // are the same); the rest close up in order and are read again.
   void Remove(const std::vector<std::string>& paths);
 
   const std::vector<CompareFile>& files() const { return files_; }

@@ -4,6 +4,7 @@
 #include "apps/kxcomp/compare_list.h"
 
 #include <QTest>
+#include <filesystem>
 
 #include "platform/scripted.h"
 #include "tests/apps/kxcomp/compare_fixture.h"
@@ -74,6 +75,20 @@ class CompareListTest : public QObject {
     // The axis follows the files that are left.
     QCOMPARE(list.Axis().smallest, 60);
     QCOMPARE(list.Axis().count, 36);
+  }
+
+  // The planner names its working file relative to the current folder; the chooser gives the
+  // full path of the same file.
+  void removingMatchesARelativeAndAFullPath() {
+    std::string full = AgesFile(dir_, "plotinf01.tmp", 40, 50);
+    std::string relative = std::filesystem::relative(full).string();
+    QVERIFY(relative != full);
+    CompareList list(prompter_);
+    list.StartNew({relative, AgesFile(dir_, "b.kxp", 60, 62)});
+    QVERIFY(list.files()[0].readable);
+    list.Remove({full});
+    QCOMPARE(static_cast<int>(list.files().size()), 1);
+    QCOMPARE(list.files()[0].path, dir_.filePath("b.kxp").toStdString());
   }
 
   void removingTheOnlyFileLeavesNothing() {
