@@ -1,7 +1,7 @@
 // The cost of one simulation run: the planner reruns after every edit and the Monte Carlo
-// analysis repeats the run up to 1000 times. Scenarios built in code (a small one and the
-// largest the editor allows) and, when found, the example scenarios of the build's data
-// folder (KX_EXAMPLES_DIR, default "data").
+// analysis repeats the run up to 1000 times (measured as trials per second). Scenarios built
+// in code (a small one and the largest the editor allows) and, when found, the example
+// scenarios of the build's data folder (KX_EXAMPLES_DIR, default "data").
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -14,6 +14,7 @@
 #include "core/scenario.h"
 #include "core/scenario_file.h"
 #include "core/text.h"
+#include "engine/monte_carlo.h"
 #include "engine/simulation.h"
 #include "platform/scripted.h"
 
@@ -154,6 +155,49 @@ void BM_Largest(benchmark::State& state) {
 }
 BENCHMARK(BM_Largest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// The Monte Carlo analysis: trials per second, the analysis's own runs (plain, final and the
+// last one with its files) counted in. Each account draws from 5 points around its rate unless
+// the scenario has a random range of its own.
+void RunAnalysis(benchmark::State& state, const core::Scenario& original, int trials) {
+  platform::ScriptedPrompter prompter;
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / core::Format("kxbench-mc-%d", ::getpid());
+  std::filesystem::create_directories(dir);
+  auto ctx = std::make_unique<engine::RunContext>();
+  ctx->env.workDir = dir;
+  ctx->env.prompter = &prompter;
+  ctx->env.today = platform::DateTime{2026, 6, 15, 12, 0, 0};
+  ctx->random.source.Seed(2026);
+  auto scenario = std::make_unique<core::Scenario>(original);
+  scenario->groups.mcTrials = static_cast<int16_t>(trials);
+  for (int i = 0; i < scenario->accountCount(); ++i) {
+    core::Account& account = scenario->account(i);
+    if (account.randomMinRate != account.randomMaxRate) continue;
+    account.randomMinRate = account.rate - 5.0f;
+    account.randomMaxRate = account.rate + 5.0f;
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(engine::RunMonteCarlo(*ctx, *scenario).successes);
+  }
+  state.counters["trials_per_second"] = benchmark::Counter(
+      static_cast<double>(trials) * static_cast<double>(state.iterations()),
+      benchmark::Counter::kIsRate);
+  std::error_code error;
+  std::filesystem::remove_all(dir, error);
+}
+
+void BM_MonteCarloSmall(benchmark::State& state) {
+  static const core::Scenario* scenario = new core::Scenario(SmallScenario());
+  RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_MonteCarloSmall)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_MonteCarloLargest(benchmark::State& state) {
+  static const core::Scenario* scenario = new core::Scenario(LargestScenario());
+  RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_MonteCarloLargest)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 // The example scenarios, when the build's data folder is at hand.
 const bool kExamplesRegistered = [] {
   const char* dir = std::getenv("KX_EXAMPLES_DIR");
@@ -171,6 +215,11 @@ const bool kExamplesRegistered = [] {
                                    })
           ->Unit(benchmark::kMicrosecond);
     }
+    benchmark::RegisterBenchmark((name + "/montecarlo-1000").c_str(),
+                                 [document](benchmark::State& state) {
+                                   RunAnalysis(state, document->scenario, 1000);
+                                 })
+        ->Unit(benchmark::kMillisecond);
   }
   return true;
 }();

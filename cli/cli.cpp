@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/graph_command.h"
+#include "cli/montecarlo_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -105,6 +106,7 @@ bool FitsCommand(const Command& command, const Invocation& invocation, std::stri
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (IsRunCommandLine(args)) return RunCommand(args, out, err);  // run has options of its own
   if (IsGraphCommandLine(args)) return GraphCommand(args, out, err);  // and so has graph
+  if (IsMonteCarloCommandLine(args)) return MonteCarloCommand(args, out, err);  // and montecarlo
   Invocation invocation;
   std::string problem;
   bool help = false;

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/graph_command.h"
+#include "cli/montecarlo_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -16,6 +17,8 @@ constexpr Command kCommands[] = {
      RunScenarioCommand},
     {"graph", "PLOTFILE --kind K [--style S] [--point N] [--size WxH] ... -o OUT.svg", 1, true,
      false, RunGraphCommand},
+    {"montecarlo", "FILE.RET [--seed N] [--trials N] [--today D]", 1, false, false,
+     RunMonteCarloCommand},
 };
 
 }  // namespace

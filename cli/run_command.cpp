@@ -7,8 +7,10 @@
 
 #include "cli/commands.h"
 #include "cli/console_prompter.h"
+#include "cli/option_values.h"
 #include "core/file_io.h"
 #include "core/scenario_file.h"
+#include "engine/monte_carlo.h"
 #include "engine/results_export.h"
 #include "engine/simulation.h"
 #include "platform/clock.h"
@@ -24,7 +26,10 @@ constexpr int kUsage = 2;
 constexpr const char* kUsageText =
     "usage: kxplan-cli run FILE.RET [--workdir DIR] [--today YYYY-MM-DD] [--schedule OUT|-]\n"
     "       [--print-file] [--details] [--summary] [--accounts] [--pound]\n"
-    "       [--export OUT.csv|OUT.kxe] [--yes|--no]\n";
+    "       [--export OUT.csv|OUT.kxe] [--yes|--no]\n"
+    "       [--random-accounts|--random-groups [--seed N]]\n"
+    "  --random-accounts, --random-groups: one run with random rates, as the schedule\n"
+    "  window's buttons make it (the inflation rate is not drawn); --seed N repeats the draws\n";
 
 struct RunRequest {
   std::string scenarioPath;
@@ -35,32 +40,9 @@ struct RunRequest {
   bool printFile = false;
   bool answerYes = false;
   engine::RunOptions options;
+  std::optional<engine::RandomRateSource> random;
+  std::optional<uint64_t> seed;
 };
-
-// Options that take a value: "--name VALUE" or "--name=VALUE".
-bool TakeValue(const std::vector<std::string>& args, size_t& i, const char* name,
-               std::optional<std::string>& value) {
-  const std::string& arg = args[i];
-  const std::string prefix = std::string(name) + "=";
-  if (arg.rfind(prefix, 0) == 0) {
-    value = arg.substr(prefix.size());
-    return true;
-  }
-  if (arg != name) return false;
-  if (i + 1 < args.size()) value = args[++i];
-  else value = std::string();
-  return true;
-}
-
-std::optional<platform::DateTime> ParseDate(const std::string& text) {
-  int year = 0, month = 0, day = 0;
-  char tail = 0;
-  if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &tail) != 3) {
-    return std::nullopt;
-  }
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
-  return platform::DateTime{year, month, day, 12, 0, 0};
-}
 
 // Parses the command line; `problem` says what is wrong when it returns false.
 bool Parse(const std::vector<std::string>& args, RunRequest& request, std::string& problem) {
@@ -69,17 +51,27 @@ bool Parse(const std::vector<std::string>& args, RunRequest& request, std::strin
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::optional<std::string> value;
-    if (TakeValue(args, i, "--workdir", workDir)) {
+    if (TakeOptionValue(args, i, "--workdir", workDir)) {
       if (workDir->empty()) return problem = "--workdir needs a directory", false;
-    } else if (TakeValue(args, i, "--today", today)) {
-      request.today = ParseDate(*today);
+    } else if (TakeOptionValue(args, i, "--today", today)) {
+      request.today = ParseDateOption(*today);
       if (!request.today) return problem = "--today needs a date YYYY-MM-DD", false;
-    } else if (TakeValue(args, i, "--schedule", value)) {
+    } else if (TakeOptionValue(args, i, "--schedule", value)) {
       if (value->empty()) return problem = "--schedule needs a file name or -", false;
       request.schedule = value;
-    } else if (TakeValue(args, i, "--export", value)) {
+    } else if (TakeOptionValue(args, i, "--export", value)) {
       if (value->empty()) return problem = "--export needs OUT.csv or OUT.kxe", false;
       request.exportPath = value;
+    } else if (arg == "--random-accounts" || arg == "--random-groups") {
+      const auto source = arg == "--random-accounts" ? engine::RandomRateSource::Accounts
+                                                     : engine::RandomRateSource::Groups;
+      if (request.random && *request.random != source) {
+        return problem = "--random-accounts and --random-groups exclude each other", false;
+      }
+      request.random = source;
+    } else if (TakeOptionValue(args, i, "--seed", value)) {
+      request.seed = ParseUnsigned(*value);
+      if (!request.seed) return problem = "--seed needs a whole number", false;
     } else if (arg == "--print-file") {
       request.printFile = true;
     } else if (arg == "--details") {
@@ -128,6 +120,15 @@ bool WriteText(const std::string& target, const std::string& text, std::ostream&
   return false;
 }
 
+// The schedule window's random-rate buttons run with the window open, which keeps the
+// inflation rate fixed; the command does as they do.
+bool RunOnce(const RunRequest& request, engine::RunContext& ctx, core::Scenario& scenario,
+             engine::ScheduleMode mode) {
+  if (!request.random) return engine::RunSimulation(ctx, scenario, mode);
+  ctx.options.scheduleWindowOpen = true;
+  return engine::RunWithRandomRates(ctx, scenario, *request.random, mode);
+}
+
 int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter) {
   core::Document document;
   const std::string scenarioFile = FromCurrentDirectory(request.scenarioPath).string();
@@ -155,7 +156,9 @@ int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter)
   const engine::ScheduleMode mode =
       request.printFile ? engine::ScheduleMode::PrintFile : engine::ScheduleMode::ResultsFile;
   if (!request.printFile) ctx->env.fileText = &text;
-  if (!engine::RunSimulation(*ctx, document.scenario, mode)) return kFailure;
+  ctx->random.source.Seed(request.seed ? *request.seed
+                                        : engine::RandomSource::SeedFromClock(platform::SystemClock()));
+  if (!RunOnce(request, *ctx, document.scenario, mode)) return kFailure;
   if (request.printFile) {
     if (!request.schedule) return kOk;
     text = core::ReadWholeFile(core::ResolvePath(request.workDir, ".\\ptmpsch.dat")).value_or("");
@@ -166,16 +169,7 @@ int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter)
 }  // namespace
 
 bool IsRunCommandLine(const std::vector<std::string>& args) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--workdir") {
-      ++i;
-      continue;
-    }
-    if (!arg.empty() && arg[0] == '-') continue;
-    return arg == "run";
-  }
-  return false;
+  return CommandWordOf(args) == "run";
 }
 
 int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -9,6 +9,7 @@
 
 #include "core/scenario.h"
 #include "engine/plot_file_writer.h"
+#include "engine/random_state.h"
 #include "engine/record_files.h"
 #include "engine/results_export.h"
 #include "engine/run_options.h"
@@ -45,6 +46,7 @@ struct RunContext {
   ScheduleSink sink;
   RecordFiles records;
   PlotFileWriter plot;
+  RandomRateState random;  // kept from run to run: the generator and the rate statistics
 
   // Working values.
   KindTotals totals;

@@ -461,6 +461,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
     return begun;
   }
   ctx.results.inflationByAge.fill(0.0f);
+  ctx.random.statistics.ClearGroups();
   if (ctx.options.writeRecordFiles) {
     ctx.records.Create(ctx.env.workDir, *ctx.env.prompter);
     ctx.records.in.Printf("%d\n", scenario.accountCount());

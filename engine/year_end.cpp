@@ -100,8 +100,10 @@ void GrowAccounts(RunContext& ctx) {
   core::Scenario& scenario = ctx.s();
   for (int i = 0; i < scenario.accountCount(); ++i) {
     Account& account = scenario.account(i);
-    if (account.balance <= 0.0f) continue;
+    // Every account draws its random rate, so that the draws of a seed do not depend on
+    // which accounts are empty.
     const float rate = ctx.RandomRates() ? AccountRateForYear(ctx, i) : account.currentRate;
+    if (account.balance <= 0.0f) continue;
     if (account.kind == core::kAsset || account.kind == core::kEquity) {
       Appreciate(ctx, account, rate);
     } else if (account.kind <= core::kTaxFreeSavings) {

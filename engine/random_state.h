@@ -1,0 +1,25 @@
+// What the random rates keep from draw to draw: the generator, the caches of the two
+// Gaussian draws, the group rates of the year and the statistics. It lives in the run
+// context, so that one generator serves every run of the program.
+#pragma once
+
+#include <array>
+
+#include "core/groups.h"
+#include "engine/rate_draws.h"
+#include "engine/rate_statistics.h"
+#include "engine/random_source.h"
+
+namespace engine {
+
+struct RandomRateState {
+  RandomSource source;
+  GaussianCache rangeCache;      // GaussianRangeRate's spare value
+  GaussianCache deviationCache;  // GaussianDeviationRate's spare value
+  std::array<float, core::kMaxGroups> groupRates{};
+  // The groups whose detail line the year has written already.
+  std::array<bool, core::kMaxGroups> groupLineWritten{};
+  RateStatistics statistics;
+};
+
+}  // namespace engine
