@@ -287,6 +287,17 @@ class Rule72tCalculatorTest : public QObject {
     QCOMPARE(calculation.schedule.back().balance, 0.0f);
   }
 
+  // A balance near the largest float overflows within a year at 100 %: the schedule still
+  // holds every year, and the texts stay short.
+  void anOverflowingBalanceKeepsEveryYear() {
+    Rule72tCalculation calculation;
+    QVERIFY(Calculate(Fields("17", "17", "115", "100", "3e38", LifeTable::Single, Method::Minimum),
+                      calculation));
+    QCOMPARE(calculation.schedule.size(), size_t{99});
+    QVERIFY(std::isinf(calculation.schedule.back().balance));
+    QVERIFY(calculation.outputs.annualWithdrawal.size() < 64);
+  }
+
   // A life table cut short is reported once per calculation, not once per year.
   void aShortLifeTableIsReportedOnce() {
     QTemporaryDir shortTables;

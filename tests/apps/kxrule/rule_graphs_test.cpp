@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "graph/svg_canvas.h"
@@ -116,6 +117,16 @@ class RuleGraphsTest : public QObject {
     Drawing empty = Draw({}, graph::Currency::Dollars);
     QCOMPARE(empty.drawn.halves[0].layout.pointCount, 0);
     QVERIFY(empty.svg.find(">Annual Withdrawals<") != std::string::npos);
+  }
+
+  // Values beyond any scale draw something rather than nothing or a hang.
+  void unboundedValuesStillDraw() {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    Drawing drawing =
+        Draw({{50, 1e38f, 1e37f}, {51, inf, nan}, {52, -inf, -1e38f}}, graph::Currency::Dollars);
+    QVERIFY(drawing.svg.find(">Annual Withdrawals<") != std::string::npos);
+    QCOMPARE(drawing.drawn.halves[0].layout.pointCount, 3);
   }
 
   void tipsReadTheNearestPoint() {
