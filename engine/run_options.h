@@ -16,6 +16,16 @@ enum class ScheduleMode : int {
 // The results export written during a run.
 enum class ExportMode { None, Tab, Comma };
 
+// The main graph's age window, set while the graph is zoomed to an age range: the plot file
+// then holds only the points of the whole ages firstAge..lastAge.
+struct GraphAgeWindow {
+  bool on = false;
+  int firstAge = 0;
+  int lastAge = 0;
+
+  bool Shows(int wholeAge) const { return !on || (wholeAge >= firstAge && wholeAge <= lastAge); }
+};
+
 struct RunOptions {
   bool showDetails = false;          // "Initial Rates:", per-account detail lines
   bool showSummary = false;          // the yearly "Summary:" block
@@ -33,6 +43,7 @@ struct RunOptions {
   int scrollMode = 0;                // 0 last line, 1 first line, 2 first line of scrollAge
   int scrollAge = 0;
   int graphKind = 1;                // the graph shown, first line of the plot file
+  GraphAgeWindow graphWindow;       // the zoomed age range of the main graph
   uint16_t probeAccountId = 65535;  // balance probe: account and whole age
   int probeAge = -1;
 };

@@ -116,14 +116,19 @@ bool OpenPlotFile(RunContext& ctx) {
   return true;
 }
 
-// The number of plot points: the results years and the closing row.
+// The number of plot points: the results years and the closing row, those of the graph's age
+// window only while it is on.
 int CountPlotPoints(const RunContext& ctx) {
+  const GraphAgeWindow& window = ctx.options.graphWindow;
+  auto counts = [&](float age) {
+    return age >= static_cast<float>(ctx.resultsStartAge) && window.Shows(WholeAge(age));
+  };
   int points = 0;
   float age = ctx.loopStartAge;
   for (; age < ctx.endAge; age += 1.0f) {
-    if (age >= static_cast<float>(ctx.resultsStartAge)) ++points;
+    if (counts(age)) ++points;
   }
-  if (age >= static_cast<float>(ctx.resultsStartAge)) ++points;
+  if (counts(age)) ++points;
   return std::min(points, kMaxResultsYears);
 }
 
@@ -177,7 +182,7 @@ void WriteRowStart(RunContext& ctx, float shownAge) {
   const float assetAccounts = SumOfAssetAccounts(scenario);
   const float netWorth = t.NetWorth();
   const int count = scenario.accountCount();
-  if (ctx.plot.IsOpen()) {
+  if (ctx.plot.IsOpen() && ctx.options.graphWindow.Shows(WholeAge(ctx.age))) {
     float balances[core::kMaxAccounts];
     for (int i = 0; i < count; ++i) balances[i] = scenario.account(i).balance;
     const float columns[6] = {t.investment,  t.taxFree, t.retirement,
@@ -337,8 +342,15 @@ void WritePlotTrailer(RunContext& ctx) {
   }
   int groups[core::kMaxAccounts];
   for (int i = 0; i < scenario.accountCount(); ++i) groups[i] = scenario.account(i).groupIndex;
-  ctx.plot.WriteTrailer(groupNames, groups, scenario.accountCount(),
-                        ctx.results.purchasingPowerByYear.data(), ctx.results.RowCount());
+  // The purchasing power of the points the file holds.
+  float purchasingPower[kMaxResultsYears];
+  int points = 0;
+  for (int row = 0; row < ctx.results.RowCount(); ++row) {
+    const auto index = static_cast<size_t>(row);
+    if (!ctx.options.graphWindow.Shows(WholeAge(ctx.results.years[index].age))) continue;
+    purchasingPower[points++] = ctx.results.purchasingPowerByYear[index];
+  }
+  ctx.plot.WriteTrailer(groupNames, groups, scenario.accountCount(), purchasingPower, points);
 }
 
 void CloseRun(RunContext& ctx) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/accounts.h"
+#include "engine/ages.h"
 #include "engine/random_rates.h"
 #include "engine/withdrawals.h"
 
@@ -243,7 +244,10 @@ void WriteYearFlows(RunContext& ctx) {
       f.assetAppreciation,
       depreciation + o.closingCosts,
   };
-  if (ctx.plot.IsOpen()) ctx.plot.WritePointFlows(values);
+  // The graph's age window limits the plot file only; the rows and the records stay whole.
+  if (ctx.plot.IsOpen() && ctx.options.graphWindow.Shows(WholeAge(ctx.age))) {
+    ctx.plot.WritePointFlows(values);
+  }
   const int row = ctx.results.yearIndex;
   if (row >= 0 && row < kMaxResultsYears) {
     float* fields = &ctx.results.years[static_cast<size_t>(row)].totalIncoming;
