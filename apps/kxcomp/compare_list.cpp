@@ -47,6 +47,11 @@ void CompareList::ReadFrom(size_t first) {
   }
 }
 
+bool CompareList::AnyRead() const {
+  return std::any_of(files_.begin(), files_.end(),
+                     [](const CompareFile& file) { return file.readable; });
+}
+
 AgeAxis CompareList::Axis() const {
   // The ages start the wrong way round, so that the first row read sets both.
   int smallest = 120;

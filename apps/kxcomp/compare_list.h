@@ -34,6 +34,9 @@ class CompareList {
   // The account names of the last file read; kept, not drawn.
   const std::vector<std::string>& accountNames() const { return accountNames_; }
 
+  // Whether any file on the list was read; without one there is nothing to draw or print.
+  bool AnyRead() const;
+
   // Over the rows of every file read: the smallest age and how many ages from it to the
   // largest. Ages beyond the points a graph holds are left off the far end.
   AgeAxis Axis() const;

@@ -78,8 +78,7 @@ void CompareWindow::BuildMenu() {
 bool CompareWindow::StartWith(const std::vector<std::string>& paths) {
   list_.StartNew(paths);
   ListChanged();
-  return std::any_of(list_.files().begin(), list_.files().end(),
-                     [](const CompareFile& file) { return file.readable; });
+  return list_.AnyRead();
 }
 
 std::vector<std::string> CompareWindow::ChooseFiles(const char* title) {
@@ -143,6 +142,7 @@ QStringList CompareWindow::TabTitles() const {
 }
 
 bool CompareWindow::PrintTo(QPrinter& printer) {
+  if (!list_.AnyRead()) return false;
   panel_->SetPrinting(true);
   bool printed = kxqt::PrintGraphPages(printer, panel_->fontHeight(),
                                        ComparisonPainter(list_, panel_->view(), currency_));
@@ -151,6 +151,7 @@ bool CompareWindow::PrintTo(QPrinter& printer) {
 }
 
 void CompareWindow::Print() {
+  if (!list_.AnyRead()) return;
   QPrinter printer(QPrinter::HighResolution);
   kxqt::PreparePrinter(printer);
   QPrintDialog printDialog(&printer, this);

@@ -36,7 +36,8 @@ class CompareWindow final : public QMainWindow {
   void RemoveFiles();
   void Print();
   void About();
-  // Prints the current graph on a printer set up already; false when it could not be started.
+  // Prints the current graph on a printer set up already; false without a file read or when
+  // the printer could not be started.
   bool PrintTo(QPrinter& printer);
 
  private:

@@ -209,6 +209,17 @@ class CompareWindowTest : public QObject {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(5) == "%PDF-");
   }
+
+  // With no file read there is nothing to print, and no page is started.
+  void printingWithoutFilesDoesNothing() {
+    kxcomp::CompareWindow& window = OpenWindow({dir_.filePath("absent.kxp").toStdString()});
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QString pdf = dir_.filePath("none.pdf");
+    printer.setOutputFileName(pdf);
+    QVERIFY(!window.PrintTo(printer));
+    QVERIFY(!QFile::exists(pdf));
+  }
 };
 
 QTEST_MAIN(CompareWindowTest)
