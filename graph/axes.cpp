@@ -39,14 +39,22 @@ std::string AgeText(float age) {
   return core::Format("%3d", whole);
 }
 
-// Ages every t points, t widening while the labels would crowd each other.
-void DrawAgeLabels(DrawContext& context, const GraphLayout& layout, const PlotData& data,
-                   int xShift, int y) {
+std::vector<float> AgesOf(const PlotData& data, int points) {
+  std::vector<float> ages;
+  for (int i = 0; i < std::min(points, kMaxPoints); ++i) ages.push_back(data.Age(i));
+  return ages;
+}
+
+// The x values every t points, t widening while the labels would crowd each other.
+void DrawXLabels(DrawContext& context, const GraphLayout& layout, const std::vector<float>& xValues,
+                 int xShift, int y) {
   int t = 1;
   for (int c = layout.pointCount; c > 0 && layout.W < c * layout.cw * 3; c /= 2) t += 2;
-  for (int i = 0; i < layout.pointCount; i += t) {
-    context.canvas.DrawText({PixelXOf(layout, i) - layout.cw - xShift, y}, AgeText(data.Age(i)),
-                            kBlack, context.GraphText());
+  const int points = std::min(layout.pointCount, static_cast<int>(xValues.size()));
+  for (int i = 0; i < points; i += t) {
+    context.canvas.DrawText({PixelXOf(layout, i) - layout.cw - xShift, y},
+                            AgeText(xValues[static_cast<size_t>(i)]), kBlack,
+                            context.GraphText());
   }
 }
 
@@ -91,6 +99,16 @@ int LabelStepOf(const GraphLayout& layout) {
 
 void DrawFlatAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
                         const PlotData& data, Currency currency) {
+  DrawFlatAxisLabels(context, layout, scale, AgesOf(data, layout.pointCount), currency);
+}
+
+void Draw3DAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
+                      const PlotData& data, Currency currency) {
+  Draw3DAxisLabels(context, layout, scale, AgesOf(data, layout.pointCount), currency);
+}
+
+void DrawFlatAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
+                        const std::vector<float>& xValues, Currency currency) {
   Canvas& canvas = context.canvas;
   int step = LabelStepOf(layout);
   for (int l = 0; l <= 10; l += step) {
@@ -100,11 +118,11 @@ void DrawFlatAxisLabels(DrawContext& context, const GraphLayout& layout, const A
     int y = layout.y0 - layout.th / 2 - l * layout.Division();
     canvas.DrawText({x, y}, shown, kBlack, context.GraphText());
   }
-  DrawAgeLabels(context, layout, data, 0, layout.y0 + layout.tick / 2 + 1);
+  DrawXLabels(context, layout, xValues, 0, layout.y0 + layout.tick / 2 + 1);
 }
 
 void Draw3DAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
-                      const PlotData& data, Currency currency) {
+                      const std::vector<float>& xValues, Currency currency) {
   Canvas& canvas = context.canvas;
   int step = LabelStepOf(layout);
   for (int l = 0; l <= 10; l += step) {
@@ -116,7 +134,7 @@ void Draw3DAxisLabels(DrawContext& context, const GraphLayout& layout, const Axi
     int y = layout.y0 - layout.th / 2 - l * layout.Division();
     canvas.DrawText({x, y}, shown, kBlack, context.GraphText());
   }
-  DrawAgeLabels(context, layout, data, 1, layout.zeroY + 3);
+  DrawXLabels(context, layout, xValues, 1, layout.zeroY + 3);
 }
 
 }  // namespace graph

@@ -2,6 +2,8 @@
 // money down the left, ages along the bottom.
 #pragma once
 
+#include <vector>
+
 #include "graph/axis_scale.h"
 #include "graph/draw_context.h"
 #include "graph/graph_layout.h"
@@ -20,5 +22,12 @@ void DrawFlatAxisLabels(DrawContext& context, const GraphLayout& layout, const A
                         const PlotData& data, Currency currency);
 void Draw3DAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
                       const PlotData& data, Currency currency);
+
+// The same with the x axis counting something other than ages (months, periods): `xValues`
+// holds the number of every point.
+void DrawFlatAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
+                        const std::vector<float>& xValues, Currency currency);
+void Draw3DAxisLabels(DrawContext& context, const GraphLayout& layout, const AxisScale& scale,
+                      const std::vector<float>& xValues, Currency currency);
 
 }  // namespace graph

@@ -55,7 +55,8 @@ void AddPurchasingPower(const PlotData& data, Currency currency, SeriesSet& set)
   if (!data.hasPurchasingPower || PointCount(data) == 0) return;
   Series series{core::Format(" Age %-5.2f %s", static_cast<double>(data.Age(0)),
                              CurrencyWord(currency)),
-                6, true, data.purchasingPower};
+                6, true, {}};
+  std::copy(data.purchasingPower.begin(), data.purchasingPower.end(), series.values.begin());
   set.series.push_back(series);
 }
 

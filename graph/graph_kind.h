@@ -30,11 +30,15 @@ const char* KindTitle(GraphKind kind);
 // three points, with fewer the bars go back to lines.
 PlotStyle NextStyle(PlotStyle style, int pointCount);
 
+// A series holds more points than a plot file: the analysis graphs plot a point every few
+// months or every period, well past the 99 years of a scenario.
+constexpr int kMaxSeriesPoints = 256;
+
 struct Series {
   std::string legend;
   int paletteEntry = 0;
   bool purchasingPower = false;
-  std::array<float, kMaxPoints> values{};
+  std::array<float, kMaxSeriesPoints> values{};
 };
 
 struct SeriesSet {

@@ -57,7 +57,7 @@ GraphLayout ComputeLayout(const Canvas& canvas, const LayoutRequest& request,
   layout.lh = metrics.height + metrics.externalLeading;
   layout.cw = std::max(1, metrics.averageCharWidth);
   layout.tick = request.printing ? 16 : 4;
-  layout.pointCount = std::clamp(request.pointCount, 0, kMaxPoints);
+  layout.pointCount = std::clamp(request.pointCount, 0, kMaxSeriesPoints);
 
   layout.legendWidth = WidestText(canvas, request.legendTexts) + 3 * layout.cw / 2;
   layout.legendX = area.right - layout.legendWidth - (request.accountsLegend ? 24 : 14);

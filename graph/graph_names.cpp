@@ -54,4 +54,15 @@ std::string AccountTabTitle(int first, int accountCount) {
   return core::Format("Accounts %d-%2d", first + 1, last);
 }
 
+std::string PlotFileFromArgument(const std::string& argument) {
+  constexpr size_t kExaminedLength = 90;
+  std::string examined = argument.substr(0, kExaminedLength);
+  for (size_t at = examined.find("tmp"); at != std::string::npos;
+       at = examined.find("tmp", at + 1)) {
+    size_t end = at + 3;
+    if (end == argument.size() || argument[end] == ' ') return argument.substr(0, end);
+  }
+  return argument;
+}
+
 }  // namespace graph

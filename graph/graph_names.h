@@ -27,4 +27,10 @@ std::optional<ImageSize> ImageSizeFromText(std::string_view text);
 // then "Account 11" or "Accounts 11-%2d", and so on.
 std::string AccountTabTitle(int first, int accountCount);
 
+// The data file named by a companion program's command line ("plotinf01.tmp Dollars"): the
+// text up to and including the first "tmp" among its first 90 characters that ends a word, or
+// the text unchanged. "tmp" inside a folder name ("/tmp/run/plotinf01.tmp") is part of the
+// name, not its end.
+std::string PlotFileFromArgument(const std::string& argument);
+
 }  // namespace graph

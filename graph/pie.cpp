@@ -27,9 +27,6 @@ Rect CircleBounds(Point centre, int radius, int shift) {
           centre.y + radius + shift};
 }
 
-std::string AgeText(float age) {
-  return core::Format("Age %d", TruncToPixel(age));
-}
 
 void DrawSlices(DrawContext& context, const PieGeometry& pie) {
   Canvas& canvas = context.canvas;
@@ -133,7 +130,7 @@ void DrawPie(DrawContext& context, const PieRequest& request, const PieGeometry&
                      {kPieShadow, false});
   if (pie.total > kSmallestDrawnTotal) DrawSlices(context, pie);
 
-  std::string age = AgeText(request.age);
+  std::string age = core::Format("%s %d", request.captionWord.c_str(), TruncToPixel(request.age));
   canvas.DrawText({pie.centre.x - canvas.TextWidth(age) / 2, pie.centre.y + pie.radius + pie.lh},
                   age, kBlack, context.GraphText());
 }

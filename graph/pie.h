@@ -25,7 +25,8 @@ struct PieGeometry {
 struct PieRequest {
   Rect area;
   GraphKind kind = GraphKind::NetWorth;  // the kind the pie was opened from
-  float age = 0.0f;
+  float age = 0.0f;  // or whatever the x axis counts: the caption's number
+  std::string captionWord = "Age";  // under the pie, before the point's whole number
   Currency currency = Currency::Dollars;
   bool printing = false;
 };

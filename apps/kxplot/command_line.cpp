@@ -7,8 +7,6 @@
 namespace kxplot {
 namespace {
 
-constexpr size_t kExaminedLength = 90;
-
 std::string JoinedCommandLine(const std::vector<std::string>& args) {
   std::string text;
   for (const std::string& arg : args) {
@@ -66,16 +64,6 @@ const char* const kHeadlessUsage =
     "outgoing|accounts|groups]\n"
     "              [--first N] [--style lines|bars|3d] [--size WxH] PLOTFILE [Dollars|Pounds]\n"
     "       kxplot --tabs PLOTFILE\n";
-
-std::string PlotFileFromArgument(const std::string& argument) {
-  std::string examined = argument.substr(0, kExaminedLength);
-  for (size_t at = examined.find("tmp"); at != std::string::npos;
-       at = examined.find("tmp", at + 1)) {
-    size_t end = at + 3;
-    if (end == argument.size() || argument[end] == ' ') return argument.substr(0, end);
-  }
-  return argument;
-}
 
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& args) {
   WindowCommandLine line;

@@ -11,10 +11,7 @@
 
 namespace kxplot {
 
-// The file name of the first argument: the text up to and including the first "tmp" among its
-// first 90 characters that ends a word, or the text unchanged. "tmp" inside a folder name
-// ("/tmp/run/plotinf01.tmp") is part of the name, not its end.
-std::string PlotFileFromArgument(const std::string& argument);
+using graph::PlotFileFromArgument;
 
 struct WindowCommandLine {
   std::string plotFile;  // empty: start with no data
