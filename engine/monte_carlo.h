@@ -49,8 +49,10 @@ int TrialCount(const core::GroupsAndMonteCarlo& settings);
 
 // Runs the analysis with ctx's generator, options and environment. The options are the same
 // afterwards; the last run is a plain run in List mode with them, whose files stay behind.
+// The trials run on `threads` threads (0: one per processor, at most 8); the outcome for a
+// seed does not depend on their number.
 MonteCarloResult RunMonteCarlo(RunContext& ctx, core::Scenario& scenario,
-                               MonteCarloObserver* observer = nullptr);
+                               MonteCarloObserver* observer = nullptr, int threads = 0);
 
 enum class RandomRateSource { Accounts, Groups };
 

@@ -48,7 +48,9 @@ struct MonteCarloHarness : Harness {
     AccountNamed("Cash").randomMaxRate = 10.0f;
     ctx->random.source.Seed(1234);
   }
-  engine::MonteCarloResult Analyse() { return engine::RunMonteCarlo(*ctx, scenario, &recorder); }
+  engine::MonteCarloResult Analyse(int threads = 0) {
+    return engine::RunMonteCarlo(*ctx, scenario, &recorder, threads);
+  }
   Recorder recorder;
 };
 
@@ -192,7 +194,8 @@ TEST(MonteCarlo, StatsFileOfTheTrials) {
                 "Standard Deviation\t=   0.00\n\n");
 }
 
-std::string GaussianStats(uint64_t seed, int& successes) {
+std::string GaussianStats(uint64_t seed, int& successes, int threads = 0,
+                          std::vector<float>* average = nullptr) {
   MonteCarloHarness h;
   h.scenario.initial.endAge = 60.0f;
   h.scenario.groups.mcRateType = engine::kGaussianRange;
@@ -203,7 +206,8 @@ std::string GaussianStats(uint64_t seed, int& successes) {
   h.AccountNamed("Cash").randomMinRate = -5.0f;
   h.AccountNamed("Cash").randomMaxRate = 15.0f;
   h.ctx->random.source.Seed(seed);
-  successes = h.Analyse().successes;
+  successes = h.Analyse(threads).successes;
+  if (average != nullptr) *average = h.recorder.average;
   return h.dir.Read("stats.dat");
 }
 
@@ -218,6 +222,30 @@ TEST(MonteCarlo, TheSeedRepeatsTheAnalysisByteForByte) {
   // 50 trials of 30 years.
   EXPECT_NE(a.find("Count -- 1500 yearly rates generated.\n"), std::string::npos) << a;
   EXPECT_NE(a.find("Distribution Factor = 2\n"), std::string::npos);
+}
+
+TEST(MonteCarlo, TheNumberOfThreadsDoesNotChangeTheOutcome) {
+  int successes[3] = {};
+  std::vector<float> averages[3];
+  std::string stats[3];
+  for (int threads = 1; threads <= 3; ++threads) {
+    const size_t i = static_cast<size_t>(threads - 1);
+    stats[i] = GaussianStats(5, successes[i], threads, &averages[i]);
+  }
+  for (size_t i = 1; i < 3; ++i) {
+    EXPECT_EQ(stats[i], stats[0]) << i + 1 << " threads";
+    EXPECT_EQ(successes[i], successes[0]);
+    EXPECT_EQ(averages[i], averages[0]);
+  }
+  EXPECT_EQ(averages[0].size(), 31u);
+}
+
+TEST(MonteCarlo, TrialsAreReportedInOrderAcrossChunks) {
+  MonteCarloHarness h;
+  h.scenario.groups.mcTrials = 70;  // more than two chunks of trials
+  h.Analyse(2);
+  ASSERT_EQ(h.recorder.started.size(), 70u);
+  for (int t = 0; t < 70; ++t) EXPECT_EQ(h.recorder.started[static_cast<size_t>(t)], t + 1);
 }
 
 }  // namespace
