@@ -155,9 +155,9 @@ void BM_Largest(benchmark::State& state) {
 }
 BENCHMARK(BM_Largest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-// The Monte Carlo analysis: trials per second, the analysis's own runs (plain, final and the
-// last one with its files) counted in. Each account draws from 5 points around its rate unless
-// the scenario has a random range of its own.
+// The Monte Carlo analysis: trials per second of real time (the trials run on every
+// processor), the analysis's own runs (plain, final and the last one with its files) counted
+// in. Each account draws from 5 points around its rate unless it has a random range of its own.
 void RunAnalysis(benchmark::State& state, const core::Scenario& original, int trials) {
   platform::ScriptedPrompter prompter;
   const std::filesystem::path dir =
@@ -190,13 +190,13 @@ void BM_MonteCarloSmall(benchmark::State& state) {
   static const core::Scenario* scenario = new core::Scenario(SmallScenario());
   RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_MonteCarloSmall)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonteCarloSmall)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MonteCarloLargest(benchmark::State& state) {
   static const core::Scenario* scenario = new core::Scenario(LargestScenario());
   RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_MonteCarloLargest)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonteCarloLargest)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The example scenarios, when the build's data folder is at hand.
 const bool kExamplesRegistered = [] {
@@ -219,7 +219,8 @@ const bool kExamplesRegistered = [] {
                                  [document](benchmark::State& state) {
                                    RunAnalysis(state, document->scenario, 1000);
                                  })
-        ->Unit(benchmark::kMillisecond);
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
   }
   return true;
 }();
