@@ -136,32 +136,41 @@ float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int 
   return rest;
 }
 
-void ComputeAllocationWeights(RunContext& ctx) {
+float FillAllocationWeights(RunContext& ctx, const AccountSet& members, int method) {
   core::Scenario& scenario = ctx.s();
   auto& weights = ctx.allocationWeights;
   weights.fill(0.0f);
   float sum = 0.0f;
-  int members = 0;
-  auto isMember = [&](const core::Account& account) {
-    return account.slot < core::kSlotCount && scenario.slots.aaMember[account.slot] == 1 &&
-           account.balance > 0.0f;
+  int counted = 0;
+  auto counts = [&](int i) {
+    return members[static_cast<size_t>(i)] && scenario.account(i).balance > 0.0f;
   };
   for (int i = 0; i < scenario.accountCount(); ++i) {
-    if (!isMember(scenario.account(i))) continue;
+    if (!counts(i)) continue;
     sum += scenario.account(i).balance;
-    ++members;
+    ++counted;
   }
-  if (sum == 0.0f) return;
-  const uint16_t method = scenario.trailer().aaMethod;
+  if (sum == 0.0f) return 0.0f;
   for (int i = 0; i < scenario.accountCount(); ++i) {
-    const core::Account& account = scenario.account(i);
-    if (!isMember(account)) continue;
+    if (!counts(i)) continue;
+    const float balance = scenario.account(i).balance;
     float weight = 0.0f;
-    if (method == 1) weight = account.balance / sum;
-    if (method == 2) weight = (100.0f / static_cast<float>(members)) * 0.01f;
-    if (method == 3) weight = 1.0f - account.balance / sum;
+    if (method == 1) weight = balance / sum;
+    if (method == 2) weight = (100.0f / static_cast<float>(counted)) * 0.01f;
+    if (method == 3) weight = 1.0f - balance / sum;
     weights[static_cast<size_t>(i)] = weight;
   }
+  return sum;
+}
+
+void ComputeAllocationWeights(RunContext& ctx) {
+  const core::Scenario& scenario = ctx.s();
+  AccountSet members{};
+  for (int i = 0; i < scenario.accountCount(); ++i) {
+    const uint16_t slot = scenario.account(i).slot;
+    members[static_cast<size_t>(i)] = slot < core::kSlotCount && scenario.slots.aaMember[slot] == 1;
+  }
+  FillAllocationWeights(ctx, members, scenario.trailer().aaMethod);
 }
 
 float WithdrawByAssetAllocation(RunContext& ctx, float amount, int purpose, int eventIndex) {

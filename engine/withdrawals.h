@@ -3,6 +3,8 @@
 // penalties on retirement money and the depletion lines and red flags.
 #pragma once
 
+#include <array>
+
 #include "engine/run_context.h"
 
 namespace engine {
@@ -21,5 +23,13 @@ float WithdrawByAssetAllocation(RunContext& ctx, float amount, int purpose, int 
 
 // The asset-allocation weights of the accounts, by table index.
 void ComputeAllocationWeights(RunContext& ctx);
+
+// Accounts picked by table index.
+using AccountSet = std::array<bool, core::kMaxAccounts>;
+
+// Weights of the `members` that hold money, into ctx.allocationWeights: by balance (method 1),
+// equal (2) or the complement of the balance share (3); any other method, and every other
+// account, gets 0. Returns the sum of the members' positive balances.
+float FillAllocationWeights(RunContext& ctx, const AccountSet& members, int method);
 
 }  // namespace engine
