@@ -89,33 +89,61 @@ Rule72tPayments ComputeRule72tPayments(const MortalityTable& mortality, const Jo
   return payments;
 }
 
-Rule72tPayments Rule72tPayment(platform::Prompter& prompter, const LifeTableFolders& folders,
-                               const Rule72tRequest& request) {
-  const LoadedTable<MortalityTable> mortality = LoadMortalityTable(
-      platform::FindDataFile(folders.workDir, kMortalityFileName, folders.dataDir));
-  if (!mortality.table) {
-    prompter.ShowMessage(kLifeTableCaption, mortality.problem, platform::Icon::Error);
-    return {};
+void LifeTableCache::Reset(LifeTableFolders folders) {
+  folders_ = std::move(folders);
+  mortality_.reset();
+  joint_.reset();
+  jointEntryReported_ = false;
+}
+
+const MortalityTable* LifeTableCache::Mortality(platform::Prompter& prompter) {
+  if (!mortality_) {
+    mortality_ = LoadMortalityTable(
+        platform::FindDataFile(folders_.workDir, kMortalityFileName, folders_.dataDir));
+    if (!mortality_->table) {
+      prompter.ShowMessage(kLifeTableCaption, mortality_->problem, platform::Icon::Error);
+    }
   }
-  if (request.table != kJointLife) {
-    return ComputeRule72tPayments(*mortality.table, nullptr, request);
+  return mortality_->table ? &*mortality_->table : nullptr;
+}
+
+const JointTable* LifeTableCache::Joint(platform::Prompter& prompter) {
+  if (!joint_) {
+    joint_ = LoadJointTable(
+        platform::FindDataFile(folders_.workDir, kJointFileName, folders_.dataDir));
+    if (!joint_->table) {
+      prompter.ShowMessage(kLifeTableCaption, joint_->problem, platform::Icon::Error);
+    }
   }
-  const std::filesystem::path jointPath =
-      platform::FindDataFile(folders.workDir, kJointFileName, folders.dataDir);
-  const LoadedTable<JointTable> joint = LoadJointTable(jointPath);
-  if (!joint.table) {
-    prompter.ShowMessage(kLifeTableCaption, joint.problem, platform::Icon::Error);
-    return {};
-  }
+  return joint_->table ? &*joint_->table : nullptr;
+}
+
+Rule72tPayments LifeTableCache::Payment(platform::Prompter& prompter,
+                                        const Rule72tRequest& request) {
+  const MortalityTable* mortality = Mortality(prompter);
+  if (mortality == nullptr) return {};
+  if (request.table != kJointLife) return ComputeRule72tPayments(*mortality, nullptr, request);
+  const JointTable* joint = Joint(prompter);
+  if (joint == nullptr) return {};
   const int owner = WholeAge(request.ownerAge);
   const int beneficiary = WholeAge(request.beneficiaryAge);
-  if (!joint.table->JointLife(owner, beneficiary)) {
-    prompter.ShowMessage(kLifeTableCaption,
-                         JointEntryMissingText(jointPath, owner, beneficiary),
-                         platform::Icon::Error);
+  if (!joint->JointLife(owner, beneficiary)) {
+    if (!jointEntryReported_) {
+      const std::filesystem::path path =
+          platform::FindDataFile(folders_.workDir, kJointFileName, folders_.dataDir);
+      prompter.ShowMessage(kLifeTableCaption, JointEntryMissingText(path, owner, beneficiary),
+                           platform::Icon::Error);
+      jointEntryReported_ = true;
+    }
     return {};
   }
-  return ComputeRule72tPayments(*mortality.table, &*joint.table, request);
+  return ComputeRule72tPayments(*mortality, joint, request);
+}
+
+Rule72tPayments Rule72tPayment(platform::Prompter& prompter, const LifeTableFolders& folders,
+                               const Rule72tRequest& request) {
+  LifeTableCache tables(folders);
+  return tables.Payment(prompter, request);
 }
 
 Rule72tPayments Rule72tPayment(platform::Prompter& prompter, const std::filesystem::path& workDir,

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "engine/life_tables.h"
 #include "platform/prompter.h"
@@ -48,6 +50,26 @@ Rule72tPayments ComputeRule72tPayments(const MortalityTable& mortality, const Jo
 struct LifeTableFolders {
   std::filesystem::path workDir;
   std::filesystem::path dataDir;
+};
+
+// The tables of one calculation or one run, read when first needed and kept, so that a run
+// asking every year reads each file once and tells a missing one once.
+class LifeTableCache {
+ public:
+  explicit LifeTableCache(LifeTableFolders folders = {}) : folders_(std::move(folders)) {}
+  // Forgets what was read: the next payment reads the files of `folders` anew.
+  void Reset(LifeTableFolders folders);
+  // As Rule72tPayment below, from the kept tables.
+  Rule72tPayments Payment(platform::Prompter& prompter, const Rule72tRequest& request);
+
+ private:
+  const MortalityTable* Mortality(platform::Prompter& prompter);
+  const JointTable* Joint(platform::Prompter& prompter);
+
+  LifeTableFolders folders_;
+  std::optional<LoadedTable<MortalityTable>> mortality_;
+  std::optional<LoadedTable<JointTable>> joint_;
+  bool jointEntryReported_ = false;
 };
 
 // Reads the tables anew and computes. A file that is missing or too short for the request is

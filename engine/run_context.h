@@ -13,6 +13,7 @@
 #include "engine/record_files.h"
 #include "engine/results_export.h"
 #include "engine/run_options.h"
+#include "engine/rule72t.h"
 #include "engine/run_tables.h"
 #include "engine/schedule_list.h"
 #include "engine/schedule_sink.h"
@@ -47,6 +48,7 @@ struct RunContext {
   RecordFiles records;
   PlotFileWriter plot;
   RandomRateState random;  // kept from run to run: the generator and the rate statistics
+  LifeTableCache lifeTables;  // Rule 72T payments: the life tables, read once per run
 
   // Working values.
   KindTotals totals;
