@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
+#include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -107,6 +108,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (IsRunCommandLine(args)) return RunCommand(args, out, err);  // run has options of its own
   if (IsGraphCommandLine(args)) return GraphCommand(args, out, err);  // and so has graph
   if (IsMonteCarloCommandLine(args)) return MonteCarloCommand(args, out, err);  // and montecarlo
+  if (IsRule72tCommandLine(args)) return Rule72tCommand(args, out, err);  // and rule72t
   Invocation invocation;
   std::string problem;
   bool help = false;

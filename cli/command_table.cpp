@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
+#include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
 namespace cli {
@@ -19,6 +20,10 @@ constexpr Command kCommands[] = {
      false, RunGraphCommand},
     {"montecarlo", "FILE.RET [--seed N] [--trials N] [--today D]", 1, false, false,
      RunMonteCarloCommand},
+    {"rule72t",
+     "--age A --beneficiary B --balance X --rate R --table single|uniform|joint "
+     "--method annuity|amortization|minimum",
+     0, false, false, RunRule72tCommand},
 };
 
 }  // namespace
