@@ -28,8 +28,10 @@ void DrawLegend(DrawContext& context, const GraphLayout& layout,
     canvas.DrawRectangle(swatch, {kBlack, 1}, {context.palette[rows[r]->paletteEntry], false});
     canvas.DrawText({x + 2 * layout.cw, rowY}, rows[r]->legend, kBlack, kTransparentText);
   }
+  // The frame starts 4 pixels left of the swatches; it is 8 pixels wider than swatch, gap and
+  // text so that it ends 4 pixels past the widest text instead of drawing through its last letter.
   const int height = static_cast<int>(rows.size()) * layout.lh + 6;
-  DrawRaisedFrame(context, x - 4, top + layout.lh - 3, 2 * layout.cw + widest, height, true);
+  DrawRaisedFrame(context, x - 4, top + layout.lh - 3, 2 * layout.cw + widest + 8, height, true);
 }
 
 }  // namespace graph
