@@ -18,6 +18,13 @@ struct CompareView {
   graph::LegendMode legend = graph::LegendMode::UnderSeries;
   bool pie = false;
   int piePoint = 0;
+
+  bool ShowsPie() const { return pie; }
+  void OpenPie(int point) {
+    pie = true;
+    piePoint = point;
+  }
+  void ClosePie() { pie = false; }
 };
 
 // The value of a quantity in the file's row of that whole age; 0 when the file has none.
