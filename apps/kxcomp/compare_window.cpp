@@ -1,26 +1,13 @@
 #include "apps/kxcomp/compare_window.h"
 
-#include <QAction>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QVBoxLayout>
 
 #include "apps/kxcomp/compare_output.h"
+#include "qt/graph_window_parts.h"
 #include "qt/latin1_text.h"
 
 namespace kxcomp {
-namespace {
-
-constexpr int kStartWidth = 500;
-constexpr int kStartHeight = 380;
-constexpr int kSmallestWidth = 400;
-constexpr int kSmallestHeight = 300;
-
-}  // namespace
-
 CompareWindow::CompareWindow(platform::Prompter& prompter, platform::FileChooser& files,
                              graph::Currency currency, QWidget* parent)
     : QMainWindow(parent),
@@ -29,40 +16,21 @@ CompareWindow::CompareWindow(platform::Prompter& prompter, platform::FileChooser
       currency_(currency),
       list_(prompter) {
   setWindowTitle(QStringLiteral("Financial Compare"));
-  setMinimumSize(kSmallestWidth, kSmallestHeight);
-  resize(kStartWidth, kStartHeight);
+  kxqt::SizeGraphWindow(*this, kxqt::kGraphWindowStartWidth);
   BuildMenu();
 
-  auto* central = new QWidget(this);
-  QPalette white = central->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  central->setPalette(white);
-  central->setAutoFillBackground(true);
-  auto* layout = new QVBoxLayout(central);
-  layout->setContentsMargins(3, 4, 5, 0);
-  layout->setSpacing(0);
-  tabs_ = new QTabBar(central);
-  tabs_->setExpanding(false);
+  panel_ = new ComparePanel(list_, currency);
+  tabs_ = kxqt::PlaceTabsOverPanel(*this, panel_);
   tabs_->setUsesScrollButtons(true);
-  tabs_->setDrawBase(true);
-  panel_ = new ComparePanel(list_, currency, central);
-  layout->addWidget(tabs_);
-  layout->addWidget(panel_, 1);
-  setCentralWidget(central);
-  setFocusProxy(panel_);
-  // The graph text is a hundredth of the window's height at start, but never unreadable.
-  panel_->SetFontHeight(graph::GraphFontHeight(kStartHeight));
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { SelectTab(index); });
   ListChanged();
 }
 
 void CompareWindow::BuildMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  auto add = [file](const char* text, const char* keys) {
-    QAction* action = file->addAction(QString::fromLatin1(text));
-    action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
-    return action;
+  QMenu& file = *menuBar()->addMenu(QStringLiteral("File"));
+  auto add = [&file](const char* text, const char* keys) {
+    return kxqt::AddMenuCommand(file, text, keys);
   };
   connect(add("Start a &new file list \tAlt+n", "Alt+N"), &QAction::triggered, this,
           &CompareWindow::StartNewList);
@@ -153,31 +121,13 @@ bool CompareWindow::PrintTo(QPrinter& printer) {
 void CompareWindow::Print() {
   if (!list_.AnyRead()) return;
   QPrinter printer(QPrinter::HighResolution);
-  kxqt::PreparePrinter(printer);
-  QPrintDialog printDialog(&printer, this);
-  printDialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  printDialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (printDialog.exec() != QDialog::Accepted) {
-    panel_->update();
-    return;
-  }
-  QPageSetupDialog pageDialog(&printer, this);
-  if (pageDialog.exec() != QDialog::Accepted) {
-    panel_->update();
-    return;
-  }
-  PrintTo(printer);
+  if (kxqt::AskPrinterAndPage(printer, this)) PrintTo(printer);
   panel_->update();
 }
 
 void CompareWindow::About() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About"),
-                  QStringLiteral("Financial Compare\n\nDraws one quantity of up to 13 plot files "
-                                 "side by side."),
-                  QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("about"));
-  box.exec();
+  kxqt::ShowAboutBox(this, QStringLiteral("Financial Compare\n\nDraws one quantity of up to 13 "
+                                           "plot files side by side."));
 }
 
 }  // namespace kxcomp

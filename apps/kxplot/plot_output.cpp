@@ -15,10 +15,6 @@ kxqt::GraphPainter PainterOf(const graph::PlotData& data, const PlotView& view,
 
 }  // namespace
 
-int ScreenDotsPerInch() { return kxqt::ScreenDotsPerInch(); }
-
-void PreparePrinter(QPrinter& printer) { kxqt::PreparePrinter(printer); }
-
 bool PrintGraph(QPrinter& printer, const graph::PlotData& data, const PlotView& view,
                 graph::Currency currency, int screenFontHeight) {
   return kxqt::PrintGraphPages(printer, screenFontHeight, PainterOf(data, view, currency));

@@ -17,11 +17,6 @@ namespace kxplot {
 bool PrintGraph(QPrinter& printer, const graph::PlotData& data, const PlotView& view,
                 graph::Currency currency, int screenFontHeight);
 
-// Sets a printer up before its dialogs: the resolution the printed pens and ticks were made for
-// (300 dots per inch) and the margins the suite's pages have by default (one inch, half an inch
-// on the right).
-void PreparePrinter(QPrinter& printer);
-
 // Draws the graph as the panel shows it at `size` and writes it as PNG.
 bool RenderPng(const QString& path, const graph::PlotData& data, const PlotView& view,
                graph::Currency currency, graph::ImageSize size);
@@ -29,8 +24,5 @@ bool RenderPng(const QString& path, const graph::PlotData& data, const PlotView&
 // The printed page written as a PDF file, with the printer's default page.
 bool RenderPdf(const QString& path, const graph::PlotData& data, const PlotView& view,
                graph::Currency currency, int screenFontHeight);
-
-// The screen's resolution that the graph font's pixels refer to.
-int ScreenDotsPerInch();
 
 }  // namespace kxplot

@@ -1,24 +1,15 @@
 #include "apps/kxplot/plot_window.h"
 
-#include <QAction>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QVBoxLayout>
 
 #include "apps/kxplot/plot_output.h"
 #include "graph/plot_file_reader.h"
+#include "qt/graph_window_parts.h"
 #include "qt/latin1_text.h"
 
 namespace kxplot {
 namespace {
-
-constexpr int kStartWidth = 500;
-constexpr int kStartHeight = 380;
-constexpr int kSmallestWidth = 400;
-constexpr int kSmallestHeight = 300;
 
 const QString kTitle = QStringLiteral("Financial Plotter");
 
@@ -39,40 +30,21 @@ PlotWindow::PlotWindow(platform::Prompter& prompter, platform::FileChooser& file
                        graph::Currency currency, QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), files_(files) {
   setWindowTitle(kTitle);
-  setMinimumSize(kSmallestWidth, kSmallestHeight);
-  resize(kStartWidth, kStartHeight);
+  kxqt::SizeGraphWindow(*this, kxqt::kGraphWindowStartWidth);
   BuildMenu();
 
-  auto* central = new QWidget(this);
-  QPalette white = central->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  central->setPalette(white);
-  central->setAutoFillBackground(true);
-  auto* layout = new QVBoxLayout(central);
-  layout->setContentsMargins(3, 4, 5, 0);
-  layout->setSpacing(0);
-  tabs_ = new QTabBar(central);
-  tabs_->setExpanding(false);
+  panel_ = new GraphPanel(data_, currency);
+  tabs_ = kxqt::PlaceTabsOverPanel(*this, panel_);
   tabs_->setUsesScrollButtons(true);
-  tabs_->setDrawBase(true);
-  panel_ = new GraphPanel(data_, currency, central);
-  layout->addWidget(tabs_);
-  layout->addWidget(panel_, 1);
-  setCentralWidget(central);
-  setFocusProxy(panel_);
-  // The graph text is a hundredth of the window's height at start, but never unreadable.
-  panel_->SetFontHeight(graph::GraphFontHeight(kStartHeight));
 
   connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { SelectTab(index); });
   RebuildTabs();
 }
 
 void PlotWindow::BuildMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  auto add = [file](const char* text, const char* keys) {
-    QAction* action = file->addAction(QString::fromLatin1(text));
-    action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
-    return action;
+  QMenu& file = *menuBar()->addMenu(QStringLiteral("File"));
+  auto add = [&file](const char* text, const char* keys) {
+    return kxqt::AddMenuCommand(file, text, keys);
   };
   connect(add("&Open\tAlt+o", "Alt+O"), &QAction::triggered, this, &PlotWindow::Open);
   connect(add("&Print Graph\tAlt+p", "Alt+P"), &QAction::triggered, this, &PlotWindow::Print);
@@ -141,30 +113,12 @@ bool PlotWindow::PrintTo(QPrinter& printer) {
 void PlotWindow::Print() {
   if (!dataLoaded_) return;
   QPrinter printer(QPrinter::HighResolution);
-  PreparePrinter(printer);
-  QPrintDialog printDialog(&printer, this);
-  printDialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  printDialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (printDialog.exec() != QDialog::Accepted) {
-    panel_->update();
-    return;
-  }
-  QPageSetupDialog pageDialog(&printer, this);
-  if (pageDialog.exec() != QDialog::Accepted) {
-    panel_->update();
-    return;
-  }
-  PrintTo(printer);
+  if (kxqt::AskPrinterAndPage(printer, this)) PrintTo(printer);
   panel_->update();
 }
 
 void PlotWindow::About() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About"),
-                  QStringLiteral("Financial Plotter\n\nShows the graphs of a plot file."),
-                  QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("about"));
-  box.exec();
+  kxqt::ShowAboutBox(this, QStringLiteral("Financial Plotter\n\nShows the graphs of a plot file."));
 }
 
 }  // namespace kxplot

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 
+#include "qt/graph_window_parts.h"
 #include "qt/latin1_text.h"
 
 namespace kxviewer {
@@ -21,11 +22,7 @@ StatsWindow::StatsWindow(platform::Prompter& prompter, platform::FileChooser& fi
     : QMainWindow(parent), prompter_(prompter), files_(files) {
   setWindowTitle(QStringLiteral("Kestrune Dudavovez Odoredo Monte Carlo Statistics"));
   BuildMenu();
-  auto* central = new QWidget(this);
-  QPalette white = central->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  central->setPalette(white);
-  central->setAutoFillBackground(true);
+  QWidget* central = kxqt::NewWhiteCentralWidget(this);
   tabs_ = new QTabWidget(central);
   tabs_->addTab(new QWidget(), QStringLiteral("Monte Carlo Statistics"));
   view_ = new StatsView(central);
