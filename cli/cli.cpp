@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
@@ -75,9 +76,7 @@ bool Parse(const std::vector<std::string>& args, Invocation& invocation, std::st
       invocation.operands.push_back(arg);
     }
   }
-  std::error_code error;
-  invocation.workDir =
-      workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
+  invocation.workDir = WorkDirOrCurrent(workDir);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_prompter.h"
 #include "cli/option_values.h"
@@ -70,43 +71,25 @@ bool Parse(const std::vector<std::string>& args, MonteCarloRequest& request,
     if (!TakeOption(args, i, request, workDir, problem, taken)) return false;
     if (taken) continue;
     const std::string& arg = args[i];
-    if (arg.size() > 1 && arg[0] == '-') return problem = "unknown option " + arg, false;
-    if (!seenCommand) {
-      if (arg != "montecarlo") return problem = "not a montecarlo command", false;
-      seenCommand = true;
-    } else if (request.scenarioPath.empty()) {
-      request.scenarioPath = arg;
-    } else {
-      return problem = "one scenario file only", false;
+    if (!TakeCommandOperand(arg, "montecarlo", seenCommand, request.scenarioPath, problem)) {
+      return false;
     }
   }
   if (request.scenarioPath.empty()) return problem = "no scenario file given", false;
-  std::error_code error;
-  request.workDir = workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
+  request.workDir = WorkDirOrCurrent(workDir);
   return true;
 }
 
 int Analyse(const MonteCarloRequest& request, std::ostream& out, ConsolePrompter& prompter) {
   core::Document document;
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(request.scenarioPath, error);
-  const std::string scenarioFile = error ? request.scenarioPath : absolute.string();
-  if (!core::ReadScenarioFile(document, request.workDir, scenarioFile, prompter)) {
-    if (prompter.shownCount() == 0) {
-      prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + request.scenarioPath + ".",
-                           platform::Icon::Error);
-    }
+  if (!ReadScenarioReporting(document, request.workDir, request.scenarioPath, prompter)) {
     return kExitFailure;
   }
   core::Scenario& scenario = document.scenario;
   if (request.trials) scenario.groups.mcTrials = static_cast<int16_t>(*request.trials);
   auto ctx = std::make_unique<engine::RunContext>();
-  ctx->env.workDir = request.workDir;
-  ctx->env.prompter = &prompter;
-  ctx->env.today = request.today ? *request.today : platform::SystemClock().Now();
-  ctx->env.scenarioName = request.scenarioPath;
-  ctx->random.source.Seed(request.seed ? *request.seed
-                                       : engine::RandomSource::SeedFromClock(platform::SystemClock()));
+  SetUpRunEnvironment(*ctx, request.workDir, request.scenarioPath, request.today, request.seed,
+                      prompter);
   const engine::MonteCarloResult result = engine::RunMonteCarlo(*ctx, scenario);
   if (!result.completed) return kExitFailure;
   out << core::Format("  Monte Carlo Analysis - Number of Trials = %d  \n", result.trials)
@@ -129,20 +112,14 @@ int MonteCarloCommand(const std::vector<std::string>& args, std::ostream& out,
   MonteCarloRequest request;
   std::string problem;
   if (!Parse(args, request, problem)) {
-    err << "kxplan-cli: " << problem << '\n' << kUsageText;
-    return kExitUsage;
+    return ReportUsage(err, problem, kUsageText);
   }
   ConsolePrompter prompter(err, request.answerYes);
   return Analyse(request, out, prompter);
 }
 
 int RunMonteCarloCommand(const Invocation& invocation, Io& io) {
-  std::vector<std::string> args = {"montecarlo"};
-  args.insert(args.end(), invocation.operands.begin(), invocation.operands.end());
-  args.push_back("--workdir");
-  args.push_back(invocation.workDir.string());
-  if (invocation.answerYes) args.push_back("--yes");
-  return MonteCarloCommand(args, io.out, io.err);
+  return MonteCarloCommand(InvocationWords("montecarlo", invocation, true), io.out, io.err);
 }
 
 }  // namespace cli

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_prompter.h"
 #include "cli/option_values.h"
@@ -118,8 +119,7 @@ bool Parse(const std::vector<std::string>& args, Rule72tCommandRequest& request,
   }
   const std::string missing = MissingOption(request);
   if (!missing.empty()) return problem = "rule72t needs " + missing, false;
-  std::error_code error;
-  request.workDir = workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
+  request.workDir = WorkDirOrCurrent(workDir);
   return true;
 }
 
@@ -151,19 +151,14 @@ int Rule72tCommand(const std::vector<std::string>& args, std::ostream& out, std:
   Rule72tCommandRequest request;
   std::string problem;
   if (!Parse(args, request, problem)) {
-    err << "kxplan-cli: " << problem << '\n' << kUsageText;
-    return kExitUsage;
+    return ReportUsage(err, problem, kUsageText);
   }
   ConsolePrompter prompter(err, false);
   return Calculate(request, out, prompter);
 }
 
 int RunRule72tCommand(const Invocation& invocation, Io& io) {
-  std::vector<std::string> args = {"rule72t"};
-  args.insert(args.end(), invocation.operands.begin(), invocation.operands.end());
-  args.push_back("--workdir");
-  args.push_back(invocation.workDir.string());
-  return Rule72tCommand(args, io.out, io.err);
+  return Rule72tCommand(InvocationWords("rule72t", invocation, false), io.out, io.err);
 }
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_prompter.h"
 #include "cli/option_values.h"
@@ -18,10 +19,6 @@
 namespace cli {
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 constexpr const char* kUsageText =
     "usage: kxplan-cli run FILE.RET [--workdir DIR] [--today YYYY-MM-DD] [--schedule OUT|-]\n"
@@ -85,28 +82,13 @@ bool Parse(const std::vector<std::string>& args, RunRequest& request, std::strin
       request.options.pound = true;
     } else if (arg == "--yes" || arg == "--no") {
       request.answerYes = arg == "--yes";
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return problem = "unknown option " + arg, false;
-    } else if (!seenCommand) {
-      if (arg != "run") return problem = "not a run command", false;
-      seenCommand = true;
-    } else if (request.scenarioPath.empty()) {
-      request.scenarioPath = arg;
-    } else {
-      return problem = "one scenario file only", false;
+    } else if (!TakeCommandOperand(arg, "run", seenCommand, request.scenarioPath, problem)) {
+      return false;
     }
   }
   if (request.scenarioPath.empty()) return problem = "no scenario file given", false;
-  std::error_code error;
-  request.workDir = workDir ? std::filesystem::path(*workDir) : std::filesystem::current_path(error);
+  request.workDir = WorkDirOrCurrent(workDir);
   return true;
-}
-
-// Paths named on the command line are taken from the current directory.
-std::filesystem::path FromCurrentDirectory(const std::string& name) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(name, error);
-  return error ? std::filesystem::path(name) : absolute;
 }
 
 bool WriteText(const std::string& target, const std::string& text, std::ostream& out,
@@ -131,24 +113,17 @@ bool RunOnce(const RunRequest& request, engine::RunContext& ctx, core::Scenario&
 
 int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter) {
   core::Document document;
-  const std::string scenarioFile = FromCurrentDirectory(request.scenarioPath).string();
-  if (!core::ReadScenarioFile(document, request.workDir, scenarioFile, prompter)) {
-    if (prompter.shownCount() == 0) {
-      prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + request.scenarioPath + ".",
-                           platform::Icon::Error);
-    }
-    return kFailure;
+  if (!ReadScenarioReporting(document, request.workDir, request.scenarioPath, prompter)) {
+    return kExitFailure;
   }
   auto ctx = std::make_unique<engine::RunContext>();
   ctx->options = request.options;
-  ctx->env.workDir = request.workDir;
-  ctx->env.prompter = &prompter;
-  ctx->env.today = request.today ? *request.today : platform::SystemClock().Now();
-  ctx->env.scenarioName = request.scenarioPath;
+  SetUpRunEnvironment(*ctx, request.workDir, request.scenarioPath, request.today, request.seed,
+                      prompter);
   engine::ExportFile exportFile;
   if (request.exportPath) {
     const auto path = FromCurrentDirectory(*request.exportPath);
-    if (!exportFile.Open(path, engine::ExportModeForPath(path), prompter)) return kFailure;
+    if (!exportFile.Open(path, engine::ExportModeForPath(path), prompter)) return kExitFailure;
     exportFile.WriteHeading(document.scenario);
     ctx->env.exportFile = &exportFile;
   }
@@ -156,14 +131,12 @@ int Run(const RunRequest& request, std::ostream& out, ConsolePrompter& prompter)
   const engine::ScheduleMode mode =
       request.printFile ? engine::ScheduleMode::PrintFile : engine::ScheduleMode::ResultsFile;
   if (!request.printFile) ctx->env.fileText = &text;
-  ctx->random.source.Seed(request.seed ? *request.seed
-                                        : engine::RandomSource::SeedFromClock(platform::SystemClock()));
-  if (!RunOnce(request, *ctx, document.scenario, mode)) return kFailure;
+  if (!RunOnce(request, *ctx, document.scenario, mode)) return kExitFailure;
   if (request.printFile) {
-    if (!request.schedule) return kOk;
+    if (!request.schedule) return kExitOk;
     text = core::ReadWholeFile(core::ResolvePath(request.workDir, ".\\ptmpsch.dat")).value_or("");
   }
-  return WriteText(request.schedule.value_or("-"), text, out, prompter) ? kOk : kFailure;
+  return WriteText(request.schedule.value_or("-"), text, out, prompter) ? kExitOk : kExitFailure;
 }
 
 }  // namespace
@@ -176,20 +149,14 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   RunRequest request;
   std::string problem;
   if (!Parse(args, request, problem)) {
-    err << "kxplan-cli: " << problem << '\n' << kUsageText;
-    return kUsage;
+    return ReportUsage(err, problem, kUsageText);
   }
   ConsolePrompter prompter(err, request.answerYes);
   return Run(request, out, prompter);
 }
 
 int RunScenarioCommand(const Invocation& invocation, Io& io) {
-  std::vector<std::string> args = {"run"};
-  args.insert(args.end(), invocation.operands.begin(), invocation.operands.end());
-  args.push_back("--workdir");
-  args.push_back(invocation.workDir.string());
-  if (invocation.answerYes) args.push_back("--yes");
-  return RunCommand(args, io.out, io.err);
+  return RunCommand(InvocationWords("run", invocation, true), io.out, io.err);
 }
 
 }  // namespace cli
