@@ -2,36 +2,23 @@
 // read failures on the error stream, and the file name the planner's command line gives.
 #include <QImage>
 #include <QTest>
-#include <sstream>
 
 #include "apps/kxplot/command_line.h"
 #include "apps/kxplot/headless.h"
+#include "tests/apps/headless_run.h"
 #include "tests/apps/plot_fixture.h"
 
+using apps_testing::CountPixels;
 using apps_testing::PlotDataWith;
 using apps_testing::WritePlotFile;
 
 namespace {
 
-struct Outcome {
-  int code = 0;
-  std::string out;
-  std::string err;
-};
+using Outcome = apps_testing::HeadlessOutcome;
 
 Outcome Run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int code = kxplot::RunHeadless(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-// Pixels of a colour, for telling a drawn series from an empty picture.
-int CountPixels(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
-  }
-  return count;
+  return apps_testing::CatchHeadless(
+      [&](std::ostream& out, std::ostream& err) { return kxplot::RunHeadless(args, out, err); });
 }
 
 }  // namespace

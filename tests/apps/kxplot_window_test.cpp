@@ -5,13 +5,15 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTest>
-#include <QTimer>
 
 #include "apps/kxplot/plot_window.h"
 #include "platform/scripted.h"
 #include "tests/apps/plot_fixture.h"
+#include "tests/apps/window_harness.h"
 
+using apps_testing::DialogWatchdog;
 using apps_testing::PlotDataWith;
+using apps_testing::ShowExposed;
 using apps_testing::WritePlotFile;
 using graph::PlotStyle;
 
@@ -22,7 +24,7 @@ class KxplotWindowTest : public QObject {
   QTemporaryDir dir_;
   platform::ScriptedPlatform platform_;
   std::unique_ptr<kxplot::PlotWindow> window_;
-  QTimer watchdog_;
+  DialogWatchdog watchdog_;
   QStringList unexpectedDialogs_;
   QString expectedDialog_;  // the title of the one dialog a test opens on purpose
   QStringList closedExpected_;
@@ -30,8 +32,7 @@ class KxplotWindowTest : public QObject {
   kxplot::PlotWindow& OpenWindow(const graph::PlotData& data) {
     window_ = std::make_unique<kxplot::PlotWindow>(platform_.prompter, platform_.files,
                                                    graph::Currency::Dollars);
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+    ShowExposed(*window_);
     window_->LoadFile(WritePlotFile(dir_, "plotinf01.tmp", data).toStdString());
     Paint();
     return *window_;
@@ -51,19 +52,13 @@ class KxplotWindowTest : public QObject {
     closedExpected_.clear();
     expectedDialog_.clear();
     platform_.prompter.Clear();
-    connect(&watchdog_, &QTimer::timeout, this, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        (modal->windowTitle() == expectedDialog_ ? closedExpected_ : unexpectedDialogs_)
-            << modal->windowTitle();
-        modal->close();
-      }
+    watchdog_.Start([this](const QString& title) {
+      (title == expectedDialog_ ? closedExpected_ : unexpectedDialogs_) << title;
     });
-    watchdog_.start(50);
   }
 
   void cleanup() {
-    watchdog_.stop();
-    watchdog_.disconnect();
+    watchdog_.Stop();
     window_.reset();
     QVERIFY2(unexpectedDialogs_.isEmpty(), qPrintable(unexpectedDialogs_.join(", ")));
   }

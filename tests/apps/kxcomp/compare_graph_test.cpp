@@ -4,47 +4,23 @@
 
 #include <QDir>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "graph/svg_canvas.h"
 #include "platform/scripted.h"
+#include "tests/apps/golden_file.h"
 #include "tests/apps/kxcomp/compare_fixture.h"
 #include "tests/graph/plot_file_text.h"
 
 using kxcomp::CompareList;
 using kxcomp_testing::AgesFile;
+using apps_testing::MatchesGolden;
 
 namespace {
 
 constexpr int kNetWorthTab = 0;
 constexpr int kTodaysMoneyTab = 1;
 constexpr int kIncomingTab = 7;
-
-// Approved pictures live in tests/golden/kxcomp; a differing picture is written beside its
-// approved one as NAME.new, and KX_UPDATE_GOLDEN=1 approves it.
-bool MatchesGolden(const std::string& name, const std::string& actual) {
-  std::filesystem::path approved =
-      std::filesystem::path(__FILE__).parent_path() / "../../golden/kxcomp" / name;
-  std::filesystem::path fresh = approved.string() + ".new";
-  std::filesystem::create_directories(approved.parent_path());
-  const char* update = std::getenv("KX_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(approved, std::ios::binary) << actual;
-    return true;
-  }
-  std::ifstream in(approved, std::ios::binary);
-  std::stringstream expected;
-  expected << in.rdbuf();
-  if (in && expected.str() == actual) {
-    std::filesystem::remove(fresh);
-    return true;
-  }
-  std::ofstream(fresh, std::ios::binary) << actual;
-  qWarning("%s differs from its approved picture; see %s", name.c_str(), fresh.string().c_str());
-  return false;
-}
 
 }  // namespace
 
@@ -159,7 +135,7 @@ class CompareGraphTest : public QObject {
   void emptyListDrawsEmptyAxes() {
     CompareList list(prompter_);
     kxcomp::CompareView view;
-    QVERIFY(MatchesGolden("empty-list.svg", Svg(list, view)));
+    QVERIFY(MatchesGolden("kxcomp/empty-list.svg", Svg(list, view)));
   }
 
   void wholeGraphsMatchTheirApprovedPictures_data() {
@@ -194,7 +170,7 @@ class CompareGraphTest : public QObject {
     view.style = static_cast<graph::PlotStyle>(style);
     view.pie = pie;
     view.piePoint = 25;  // age 65
-    QVERIFY(MatchesGolden(name.toStdString(), Svg(list, view)));
+    QVERIFY(MatchesGolden("kxcomp/" + name.toStdString(), Svg(list, view)));
   }
 };
 

@@ -3,34 +3,22 @@
 #include <QFile>
 #include <QImage>
 #include <QTest>
-#include <sstream>
 
 #include "apps/kxcomp/command_line.h"
 #include "apps/kxcomp/headless.h"
+#include "tests/apps/headless_run.h"
 #include "tests/apps/kxcomp/compare_fixture.h"
 
+using apps_testing::CountPixels;
 using kxcomp_testing::AgesFile;
 
 namespace {
 
-struct Outcome {
-  int code = 0;
-  std::string out;
-  std::string err;
-};
+using Outcome = apps_testing::HeadlessOutcome;
 
 Outcome Run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int code = kxcomp::RunHeadless(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-int CountPixels(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
-  }
-  return count;
+  return apps_testing::CatchHeadless(
+      [&](std::ostream& out, std::ostream& err) { return kxcomp::RunHeadless(args, out, err); });
 }
 
 }  // namespace

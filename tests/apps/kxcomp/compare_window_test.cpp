@@ -7,11 +7,13 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/scripted.h"
 #include "tests/apps/kxcomp/compare_fixture.h"
+#include "tests/apps/window_harness.h"
 
+using apps_testing::DialogWatchdog;
+using apps_testing::ShowExposed;
 using graph::PlotStyle;
 using kxcomp_testing::AgesFile;
 
@@ -22,14 +24,13 @@ class CompareWindowTest : public QObject {
   QTemporaryDir dir_;
   platform::ScriptedPlatform platform_;
   std::unique_ptr<kxcomp::CompareWindow> window_;
-  QTimer watchdog_;
+  DialogWatchdog watchdog_;
   QStringList unexpectedDialogs_;
 
   kxcomp::CompareWindow& OpenWindow(const std::vector<std::string>& files) {
     window_ = std::make_unique<kxcomp::CompareWindow>(platform_.prompter, platform_.files,
                                                       graph::Currency::Dollars);
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+    ShowExposed(*window_);
     window_->StartWith(files);
     Paint();
     return *window_;
@@ -53,18 +54,11 @@ class CompareWindowTest : public QObject {
   void init() {
     unexpectedDialogs_.clear();
     platform_.prompter.Clear();
-    connect(&watchdog_, &QTimer::timeout, this, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        unexpectedDialogs_ << modal->windowTitle();
-        modal->close();
-      }
-    });
-    watchdog_.start(50);
+    watchdog_.Start([this](const QString& title) { unexpectedDialogs_ << title; });
   }
 
   void cleanup() {
-    watchdog_.stop();
-    watchdog_.disconnect();
+    watchdog_.Stop();
     window_.reset();
     QVERIFY2(unexpectedDialogs_.isEmpty(), qPrintable(unexpectedDialogs_.join(", ")));
   }

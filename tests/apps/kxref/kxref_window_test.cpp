@@ -7,14 +7,16 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTest>
-#include <QTimer>
 #include <sstream>
 
 #include "apps/kxref/refinance_program.h"
 #include "platform/scripted.h"
 #include "qt/analysis_program.h"
 #include "tests/apps/plot_fixture.h"
+#include "tests/apps/window_harness.h"
 
+using apps_testing::DialogWatchdog;
+using apps_testing::ShowExposed;
 using apps_testing::WriteText;
 using graph::PlotStyle;
 
@@ -51,15 +53,14 @@ class KxrefWindowTest : public QObject {
   QTemporaryDir dir_;
   platform::ScriptedPrompter prompter_;
   std::unique_ptr<kxqt::AnalysisWindow> window_;
-  QTimer watchdog_;
+  DialogWatchdog watchdog_;
   QStringList dialogs_;
 
   kxqt::AnalysisWindow& OpenWindow(const std::string& text,
                                    graph::Currency currency = graph::Currency::Dollars) {
     window_ =
         std::make_unique<kxqt::AnalysisWindow>(kxref::RefinanceProgram(), prompter_, currency);
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+    ShowExposed(*window_);
     window_->LoadFile(WriteText(dir_, "ref.tmp", text).toStdString());
     Paint();
     return *window_;
@@ -77,18 +78,11 @@ class KxrefWindowTest : public QObject {
   void init() {
     dialogs_.clear();
     prompter_.Clear();
-    connect(&watchdog_, &QTimer::timeout, this, [this] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        dialogs_ << modal->windowTitle();
-        modal->close();
-      }
-    });
-    watchdog_.start(50);
+    watchdog_.Start([this](const QString& title) { dialogs_ << title; });
   }
 
   void cleanup() {
-    watchdog_.stop();
-    watchdog_.disconnect();
+    watchdog_.Stop();
     window_.reset();
   }
 

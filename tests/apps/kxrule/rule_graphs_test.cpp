@@ -3,44 +3,18 @@
 #include "apps/kxrule/rule_graphs.h"
 
 #include <QTest>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "graph/svg_canvas.h"
+#include "tests/apps/golden_file.h"
 
 using kxrule::ScheduleEntry;
+using apps_testing::MatchesGolden;
 
 namespace {
 
 constexpr int kWidth = 360;
 constexpr int kHeight = 420;
-
-// Approved pictures live in tests/golden/kxrule; a differing picture is written beside its
-// approved one as NAME.new, and KX_UPDATE_GOLDEN=1 approves it.
-bool MatchesGolden(const std::string& name, const std::string& actual) {
-  std::filesystem::path approved =
-      std::filesystem::path(__FILE__).parent_path() / "../../golden/kxrule" / name;
-  std::filesystem::path fresh = approved.string() + ".new";
-  std::filesystem::create_directories(approved.parent_path());
-  const char* update = std::getenv("KX_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(approved, std::ios::binary) << actual;
-    return true;
-  }
-  std::ifstream in(approved, std::ios::binary);
-  std::stringstream expected;
-  expected << in.rdbuf();
-  if (in && expected.str() == actual) {
-    std::filesystem::remove(fresh);
-    return true;
-  }
-  std::ofstream(fresh, std::ios::binary) << actual;
-  qWarning("%s differs from its approved picture; see %s", name.c_str(), fresh.string().c_str());
-  return false;
-}
 
 // The minimum method at 10 % from 62,000 at 50 with Es(x) = 112 - x: the withdrawal and the
 // balance both grow by a tenth a year.
@@ -85,7 +59,7 @@ class RuleGraphsTest : public QObject {
   // which rounds to a span of 2,000.
   void growingBalancesAndWithdrawals() {
     Drawing drawing = Draw(GrowingSchedule(), graph::Currency::Dollars);
-    QVERIFY(MatchesGolden("growing-minimum.svg", drawing.svg));
+    QVERIFY(MatchesGolden("kxrule/growing-minimum.svg", drawing.svg));
     const auto& halves = drawing.drawn.halves;
     QCOMPARE(halves[0].scale.min, 0.0f);
     QCOMPARE(halves[0].scale.span, 200000.0f);
@@ -102,7 +76,7 @@ class RuleGraphsTest : public QObject {
   // Balances from 70,000 down to -80,000: the scale reaches below zero with a division on it.
   void overdrawnBalancesInPounds() {
     Drawing drawing = Draw(OverdrawnSchedule(), graph::Currency::Pounds);
-    QVERIFY(MatchesGolden("overdrawn-annuity-pounds.svg", drawing.svg));
+    QVERIFY(MatchesGolden("kxrule/overdrawn-annuity-pounds.svg", drawing.svg));
     const kxrule::DrawnHalf& upper = drawing.drawn.halves[0];
     QVERIFY(upper.scale.min <= -80000.0f);
     QCOMPARE(graph::PixelYOf(upper.layout, upper.scale, 0.0f), upper.layout.zeroY);
@@ -112,7 +86,7 @@ class RuleGraphsTest : public QObject {
 
   // One year draws its point's axis but no line; no years draw the empty grids.
   void oneYearAndNoYears() {
-    QVERIFY(MatchesGolden("single-year.svg",
+    QVERIFY(MatchesGolden("kxrule/single-year.svg",
                           Draw({{50, 390000.0f, 10000.0f}}, graph::Currency::Dollars).svg));
     Drawing empty = Draw({}, graph::Currency::Dollars);
     QCOMPARE(empty.drawn.halves[0].layout.pointCount, 0);

@@ -6,25 +6,11 @@
 
 #include "apps/kxrule/command_line.h"
 #include "apps/kxrule/headless.h"
+#include "tests/apps/headless_run.h"
 #include "tests/apps/kxrule/life_table_files.h"
 
-namespace {
-
-struct Outcome {
-  int code = 0;
-  std::string out;
-  std::string err;
-};
-
-int CountPixels(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
-  }
-  return count;
-}
-
-}  // namespace
+using apps_testing::CountPixels;
+using Outcome = apps_testing::HeadlessOutcome;
 
 class RuleHeadlessTest : public QObject {
   Q_OBJECT
@@ -33,9 +19,9 @@ class RuleHeadlessTest : public QObject {
   QTemporaryDir dir_;
 
   Outcome Run(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int code = kxrule::RunHeadless(args, dir_.path().toStdString(), out, err);
-    return {code, out.str(), err.str()};
+    return apps_testing::CatchHeadless([&](std::ostream& out, std::ostream& err) {
+      return kxrule::RunHeadless(args, dir_.path().toStdString(), out, err);
+    });
   }
 
  private slots:

@@ -11,7 +11,9 @@
 #include "apps/kxviewer/viewer_headless.h"
 #include "platform/scripted.h"
 #include "tests/apps/plot_fixture.h"
+#include "tests/apps/window_harness.h"
 
+using apps_testing::ShowExposed;
 using apps_testing::WriteText;
 using kxviewer::StatsText;
 
@@ -41,8 +43,7 @@ class KxviewerWindowTest : public QObject {
 
   kxviewer::StatsWindow& OpenWindow(const std::string& text) {
     window_ = std::make_unique<kxviewer::StatsWindow>(prompter_, files_);
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+    ShowExposed(*window_);
     window_->LoadStartFile(WriteText(dir_, "stats.dat", text).toStdString());
     window_->view().repaint();
     return *window_;
