@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/file_io.h"
-#include "core/text.h"
+#include "graph/plot_file_messages.h"
 #include "graph/plot_lines.h"
 
 namespace graph {
@@ -77,18 +76,10 @@ AnalysisParse ParseAnalysisText(std::string_view text, int maxSeries, AnalysisDa
 
 bool ReadAnalysisFile(const std::filesystem::path& path, int maxSeries, AnalysisData& data,
                       platform::Prompter& prompter) {
-  std::optional<std::string> text = core::ReadWholeFile(path, kLargestAnalysisFile);
-  if (!text) {
-    prompter.ShowMessage("FILE OPEN ERROR",
-                         core::Format("Cannot open %s for reading.", path.string().c_str()),
-                         platform::Icon::Error);
-    return false;
-  }
+  std::optional<std::string> text = ReadPlotFileText(path, kLargestAnalysisFile, prompter);
+  if (!text) return false;
   if (ParseAnalysisText(*text, maxSeries, data) != AnalysisParse::Ok) {
-    prompter.ShowMessage(
-        "FILE OPEN ERROR",
-        core::Format("%s is not a valid Dudavovez Odoredo file.", path.string().c_str()),
-        platform::Icon::Error);
+    ShowNotValidPlotFile(path.string(), prompter);
     return false;
   }
   return true;

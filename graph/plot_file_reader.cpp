@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/file_io.h"
-#include "core/text.h"
+#include "graph/plot_file_messages.h"
 #include "graph/plot_lines.h"
 
 namespace graph {
@@ -117,18 +116,10 @@ PlotParse ParsePlotText(std::string_view text, PlotData& data) {
 
 bool ReadPlotFile(const std::filesystem::path& path, PlotData& data,
                   platform::Prompter& prompter) {
-  std::optional<std::string> text = core::ReadWholeFile(path, kLargestPlotFile);
-  if (!text) {
-    prompter.ShowMessage("FILE OPEN ERROR",
-                         core::Format("Cannot open %s for reading.", path.string().c_str()),
-                         platform::Icon::Error);
-    return false;
-  }
+  std::optional<std::string> text = ReadPlotFileText(path, kLargestPlotFile, prompter);
+  if (!text) return false;
   if (ParsePlotText(*text, data) != PlotParse::Ok) {
-    prompter.ShowMessage(
-        "FILE OPEN ERROR",
-        core::Format("%s is not a valid Dudavovez Odoredo file.", path.string().c_str()),
-        platform::Icon::Error);
+    ShowNotValidPlotFile(path.string(), prompter);
     return false;
   }
   return true;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/file_io.h"
 #include "core/text.h"
+#include "graph/plot_file_messages.h"
 #include "graph/plot_lines.h"
 
 namespace kxcomp {
@@ -104,12 +104,9 @@ bool ReadCompareFile(CompareFile& file, std::vector<std::string>& accountNames,
   file.rows.clear();
   file.purchasingPower.clear();
   const char* path = file.path.c_str();
-  std::optional<std::string> text = core::ReadWholeFile(file.path, kLargestPlotFile);
-  if (!text) {
-    prompter.ShowMessage("FILE OPEN ERROR", core::Format("Cannot open %s for reading.", path),
-                         platform::Icon::Error);
-    return false;
-  }
+  std::optional<std::string> text =
+      graph::ReadPlotFileText(file.path, kLargestPlotFile, prompter);
+  if (!text) return false;
   switch (ParseCompareText(*text, file, accountNames)) {
     case CompareParse::Ok:
       file.readable = true;
@@ -117,9 +114,7 @@ bool ReadCompareFile(CompareFile& file, std::vector<std::string>& accountNames,
     case CompareParse::EmptyFirstLine:
       break;
     case CompareParse::NotValid:
-      prompter.ShowMessage("FILE OPEN ERROR",
-                           core::Format("%s is not a valid Dudavovez Odoredo file.", path),
-                           platform::Icon::Error);
+      graph::ShowNotValidPlotFile(file.path, prompter);
       break;
     case CompareParse::EndsAfterCount:
       prompter.ShowMessage("FILE OPEN ERROR", core::Format("2 Cannot open %s for reading.", path),
