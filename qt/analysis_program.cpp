@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "graph/format_money.h"
+#include "qt/exit_codes.h"
 #include "qt/graph_output.h"
 #include "qt/latin1_text.h"
 #include "qt/qt_platform.h"
@@ -11,10 +12,6 @@
 
 namespace kxqt {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 std::string Joined(const std::vector<std::string>& args) {
   std::string text;
@@ -80,17 +77,16 @@ int RunAnalysisHeadless(const AnalysisProgram& program, const std::vector<std::s
   std::string problem;
   std::optional<AnalysisRenderRequest> request = ParseAnalysisRender(args, problem);
   if (!request) {
-    err << program.name << ": " << problem << '\n' << Usage(program);
-    return kUsage;
+    return ReportUsage(err, program.name, problem, Usage(program));
   }
   StreamPrompter prompter(err);
   graph::AnalysisData data;
   if (!graph::ReadAnalysisFile(request->dataFile, program.maxSeries, data, prompter)) {
-    return kFailure;
+    return kExitFailure;
   }
   if (request->style == graph::PlotStyle::Bars3D && data.PointCount() < 3) {
     err << program.name << ": 3-D bars need at least 3 points\n";
-    return kUsage;
+    return kExitUsage;
   }
   AnalysisView view;
   view.style = request->style;
@@ -101,9 +97,9 @@ int RunAnalysisHeadless(const AnalysisProgram& program, const std::vector<std::s
                      : RenderGraphPng(path, request->size, paint);
   if (!written) {
     err << program.name << ": cannot write " << request->output << '\n';
-    return kFailure;
+    return kExitFailure;
   }
-  return kOk;
+  return kExitOk;
 }
 
 std::string AnalysisFileOf(const AnalysisProgram& program, const std::vector<std::string>& args) {

@@ -4,15 +4,12 @@
 
 #include "apps/kxcomp/command_line.h"
 #include "apps/kxcomp/compare_output.h"
+#include "qt/exit_codes.h"
 #include "qt/latin1_text.h"
 #include "qt/stream_prompter.h"
 
 namespace kxcomp {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 // A script has to learn of every file left out, also of those the window skips silently (an
 // empty first line).
@@ -35,14 +32,14 @@ int Render(const HeadlessRequest& request, const CompareList& list, std::ostream
     });
     if (found == tabs.end()) {
       err << "kxcomp: no tab " << request.tab << '\n';
-      return kUsage;
+      return kxqt::kExitUsage;
     }
     view.tab = static_cast<int>(found - tabs.begin());
   }
   view.style = request.style;
   if (view.style == graph::PlotStyle::Bars3D && list.Axis().count < 3) {
     err << "kxcomp: 3-D bars need at least 3 ages\n";
-    return kUsage;
+    return kxqt::kExitUsage;
   }
   QString path = kxqt::PathToQString(request.output);
   kxqt::GraphPainter paint = ComparisonPainter(list, view, request.currency);
@@ -52,9 +49,9 @@ int Render(const HeadlessRequest& request, const CompareList& list, std::ostream
           : kxqt::RenderGraphPng(path, request.size, paint);
   if (!written) {
     err << "kxcomp: cannot write " << request.output << '\n';
-    return kFailure;
+    return kxqt::kExitFailure;
   }
-  return kOk;
+  return kxqt::kExitOk;
 }
 
 }  // namespace
@@ -63,8 +60,7 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
   std::string problem;
   std::optional<HeadlessRequest> request = ParseHeadless(args, problem);
   if (!request) {
-    err << "kxcomp: " << problem << '\n' << kHeadlessUsage;
-    return kUsage;
+    return kxqt::ReportUsage(err, "kxcomp", problem, kHeadlessUsage);
   }
   kxqt::StreamPrompter prompter(err);
   CompareList list(prompter);
@@ -72,10 +68,10 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
   if (request->files.size() > static_cast<size_t>(kMaxFiles)) {
     err << "kxcomp: only the first " << kMaxFiles << " files are compared\n";
   }
-  if (!AllRead(list, err)) return kFailure;
+  if (!AllRead(list, err)) return kxqt::kExitFailure;
   if (request->word == HeadlessRequest::Word::Tabs) {
     for (const CompareTab& tab : CompareTabs(request->currency)) out << tab.title << '\n';
-    return kOk;
+    return kxqt::kExitOk;
   }
   return Render(*request, list, err);
 }

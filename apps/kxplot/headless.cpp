@@ -6,6 +6,7 @@
 #include "apps/kxplot/plot_output.h"
 #include "apps/kxplot/plot_view.h"
 #include "graph/plot_file_reader.h"
+#include "qt/exit_codes.h"
 #include "qt/graph_output.h"
 #include "qt/latin1_text.h"
 #include "qt/stream_prompter.h"
@@ -13,17 +14,13 @@
 namespace kxplot {
 namespace {
 
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
-
 int Render(const HeadlessRequest& request, const graph::PlotData& data, std::ostream& err) {
   PlotView view;
   PlotTab tab{"", request.kind, 0, 0};
   if (request.kind == graph::GraphKind::Accounts) {
     if (request.firstAccount >= data.accountCount) {
       err << "kxplot: the file has no account " << request.firstAccount << '\n';
-      return kUsage;
+      return kxqt::kExitUsage;
     }
     tab.firstAccount = request.firstAccount;
     tab.lastAccount = std::min(data.accountCount, request.firstAccount + 10);
@@ -32,7 +29,7 @@ int Render(const HeadlessRequest& request, const graph::PlotData& data, std::ost
   view.style = request.style;
   if (view.style == graph::PlotStyle::Bars3D && data.pointCount < 3) {
     err << "kxplot: 3-D bars need at least 3 points\n";
-    return kUsage;
+    return kxqt::kExitUsage;
   }
   QString path = kxqt::PathToQString(request.output);
   bool written = kxqt::IsPdfPath(request.output)
@@ -41,9 +38,9 @@ int Render(const HeadlessRequest& request, const graph::PlotData& data, std::ost
                      : RenderPng(path, data, view, request.currency, request.size);
   if (!written) {
     err << "kxplot: cannot write " << request.output << '\n';
-    return kFailure;
+    return kxqt::kExitFailure;
   }
-  return kOk;
+  return kxqt::kExitOk;
 }
 
 }  // namespace
@@ -52,15 +49,14 @@ int RunHeadless(const std::vector<std::string>& args, std::ostream& out, std::os
   std::string problem;
   std::optional<HeadlessRequest> request = ParseHeadless(args, problem);
   if (!request) {
-    err << "kxplot: " << problem << '\n' << kHeadlessUsage;
-    return kUsage;
+    return kxqt::ReportUsage(err, "kxplot", problem, kHeadlessUsage);
   }
   kxqt::StreamPrompter prompter(err);
   graph::PlotData data;
-  if (!graph::ReadPlotFile(request->plotFile, data, prompter)) return kFailure;
+  if (!graph::ReadPlotFile(request->plotFile, data, prompter)) return kxqt::kExitFailure;
   if (request->word == HeadlessRequest::Word::Tabs) {
     for (const PlotTab& tab : PlotTabs(data)) out << tab.title << '\n';
-    return kOk;
+    return kxqt::kExitOk;
   }
   return Render(*request, data, err);
 }

@@ -6,16 +6,13 @@
 #include "apps/kxrule/command_line.h"
 #include "apps/kxrule/rule_graphs.h"
 #include "core/text.h"
+#include "qt/exit_codes.h"
 #include "qt/latin1_text.h"
 #include "qt/qt_canvas.h"
 #include "qt/stream_prompter.h"
 
 namespace kxrule {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 // Counts the messages passed on: after a life table could not be read there is no result.
 class CountingPrompter final : public platform::Prompter {
@@ -65,24 +62,23 @@ int RunHeadless(const std::vector<std::string>& args, const std::filesystem::pat
   std::string problem;
   std::optional<HeadlessRequest> request = ParseHeadless(args, problem);
   if (!request) {
-    err << "kxrule: " << problem << '\n' << kHeadlessUsage;
-    return kUsage;
+    return kxqt::ReportUsage(err, "kxrule", problem, kHeadlessUsage);
   }
   kxqt::StreamPrompter stream(err);
   CountingPrompter prompter(stream);
   CalculatorEnvironment environment{prompter, workDir, request->currency};
   Rule72tCalculation calculation;
-  if (!RecalculateRule72t(request->fields, environment, calculation)) return kFailure;
-  if (prompter.count() > 0) return kFailure;
+  if (!RecalculateRule72t(request->fields, environment, calculation)) return kxqt::kExitFailure;
+  if (prompter.count() > 0) return kxqt::kExitFailure;
   if (request->word == HeadlessRequest::Word::Schedule) {
     PrintSchedule(calculation, out);
-    return kOk;
+    return kxqt::kExitOk;
   }
   if (!RenderPng(request->output, calculation, request->currency)) {
     err << "kxrule: cannot write " << request->output << '\n';
-    return kFailure;
+    return kxqt::kExitFailure;
   }
-  return kOk;
+  return kxqt::kExitOk;
 }
 
 }  // namespace kxrule

@@ -1,15 +1,12 @@
 #include "apps/kxviewer/viewer_headless.h"
 
 #include "apps/kxviewer/stats_window.h"
+#include "qt/exit_codes.h"
 #include "qt/latin1_text.h"
 #include "qt/stream_prompter.h"
 
 namespace kxviewer {
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailure = 1;
-constexpr int kUsage = 2;
 
 // Nothing is chosen without a display.
 class NoChoice final : public platform::FileChooser {
@@ -27,19 +24,19 @@ int RunViewerHeadless(const std::vector<std::string>& args, std::ostream& err) {
   if (args.size() < 2 || args.size() > 3 || args[1].empty()) {
     err << "kxviewer: --render needs an image name\n"
            "usage: kxviewer\n       kxviewer --render OUT.png [FILE]\n";
-    return kUsage;
+    return kxqt::kExitUsage;
   }
   kxqt::StreamPrompter prompter(err);
   NoChoice noFiles;
   StatsWindow window(prompter, noFiles);
   bool read = args.size() == 3 ? window.LoadChosenFile(args[2]) : window.LoadStartFile();
-  if (!read) return kFailure;
+  if (!read) return kxqt::kExitFailure;
   window.show();
   if (!window.grab().save(kxqt::PathToQString(args[1]), "PNG")) {
     err << "kxviewer: cannot write " << args[1] << '\n';
-    return kFailure;
+    return kxqt::kExitFailure;
   }
-  return kOk;
+  return kxqt::kExitOk;
 }
 
 }  // namespace kxviewer
