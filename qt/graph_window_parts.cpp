@@ -53,6 +53,12 @@ QTabBar* PlaceTabsOverPanel(QMainWindow& window, GraphPanelBase* panel) {
   return tabs;
 }
 
+QStringList TabTitlesOf(const QTabBar& tabs) {
+  QStringList titles;
+  for (int i = 0; i < tabs.count(); ++i) titles << tabs.tabText(i);
+  return titles;
+}
+
 QAction* AddMenuCommand(QMenu& menu, const char* text, const char* keys) {
   QAction* action = menu.addAction(QString::fromLatin1(text));
   action->setShortcut(QKeySequence(QString::fromLatin1(keys)));

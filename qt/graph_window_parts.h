@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "qt/graph_panel_base.h"
 
@@ -28,6 +29,9 @@ QWidget* NewWhiteCentralWidget(QWidget* parent);
 // Places a white central widget in `window` holding a tab bar over `panel`, gives the panel the
 // window's focus and the graph font of the window's start height. Returns the tab bar.
 QTabBar* PlaceTabsOverPanel(QMainWindow& window, GraphPanelBase* panel);
+
+// The texts of the tabs of `tabs`, left to right.
+QStringList TabTitlesOf(const QTabBar& tabs);
 
 // A command of `menu` with its text (mnemonic and key hint included) and its keys.
 QAction* AddMenuCommand(QMenu& menu, const char* text, const char* keys);

@@ -104,9 +104,7 @@ void CompareWindow::SelectTab(int index) {
 }
 
 QStringList CompareWindow::TabTitles() const {
-  QStringList titles;
-  for (int i = 0; i < tabs_->count(); ++i) titles << tabs_->tabText(i);
-  return titles;
+  return kxqt::TabTitlesOf(*tabs_);
 }
 
 bool CompareWindow::PrintTo(QPrinter& printer) {

@@ -85,9 +85,7 @@ void PlotWindow::SelectTab(int index) {
 }
 
 QStringList PlotWindow::TabTitles() const {
-  QStringList titles;
-  for (int i = 0; i < tabs_->count(); ++i) titles << tabs_->tabText(i);
-  return titles;
+  return kxqt::TabTitlesOf(*tabs_);
 }
 
 void PlotWindow::Open() {
