@@ -4,23 +4,15 @@
 #pragma once
 
 #include "graph/analysis_graph.h"
+#include "graph/pie_choice.h"
 #include "qt/graph_panel_base.h"
 
 namespace kxqt {
 
 // What the panel shows besides the data: the style, the legend and the pie of one point.
-struct AnalysisView {
+struct AnalysisView : graph::PieChoice {
   graph::PlotStyle style = graph::PlotStyle::Lines;
   graph::LegendMode legend = graph::LegendMode::UnderSeries;
-  bool pie = false;
-  int piePoint = 0;
-
-  bool ShowsPie() const { return pie; }
-  void OpenPie(int point) {
-    pie = true;
-    piePoint = point;
-  }
-  void ClosePie() { pie = false; }
 };
 
 graph::AnalysisDrawOptions AnalysisOptionsOf(const AnalysisView& view, const graph::Rect& area,

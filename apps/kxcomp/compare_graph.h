@@ -8,23 +8,15 @@
 #include "apps/kxcomp/compare_list.h"
 #include "apps/kxcomp/compare_tabs.h"
 #include "graph/draw_graph.h"
+#include "graph/pie_choice.h"
 
 namespace kxcomp {
 
 // What the comparison shows: the tab, the style, the legend and the pie of one age.
-struct CompareView {
+struct CompareView : graph::PieChoice {
   int tab = 0;
   graph::PlotStyle style = graph::PlotStyle::Lines;
   graph::LegendMode legend = graph::LegendMode::UnderSeries;
-  bool pie = false;
-  int piePoint = 0;
-
-  bool ShowsPie() const { return pie; }
-  void OpenPie(int point) {
-    pie = true;
-    piePoint = point;
-  }
-  void ClosePie() { pie = false; }
 };
 
 // The value of a quantity in the file's row of that whole age; 0 when the file has none.
