@@ -47,6 +47,23 @@ std::optional<ImageSize> ImageSizeFromText(std::string_view text) {
   return ImageSize{*width, *height};
 }
 
+std::optional<bool> TakePictureOption(const std::string& option, const std::string& value,
+                                      PlotStyle& style, ImageSize& size, std::string& problem) {
+  if (option == "--style") {
+    std::optional<PlotStyle> named = PlotStyleFromName(value);
+    if (!named) return problem = "unknown style " + value, false;
+    style = *named;
+    return true;
+  }
+  if (option == "--size") {
+    std::optional<ImageSize> given = ImageSizeFromText(value);
+    if (!given) return problem = "--size needs WIDTHxHEIGHT", false;
+    size = *given;
+    return true;
+  }
+  return std::nullopt;
+}
+
 std::string AccountTabTitle(int first, int accountCount) {
   int last = std::min(accountCount, first + 10);
   if (last - first <= 1) return core::Format("Account %d", first + 1);

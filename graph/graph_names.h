@@ -22,6 +22,11 @@ struct ImageSize {
 // "800x600"; each side 1..10000.
 std::optional<ImageSize> ImageSizeFromText(std::string_view text);
 
+// The picture options every headless --render word takes: "--style" and "--size". Returns
+// nothing when `option` is neither, else whether its value was taken (`problem` says why not).
+std::optional<bool> TakePictureOption(const std::string& option, const std::string& value,
+                                      PlotStyle& style, ImageSize& size, std::string& problem);
+
 // The tab of the block of ten accounts that starts at `first` (0, 10, 20, 30, 40), among
 // `accountCount`: "Account 1" for a block of one, "Accounts 1-%1d" up to nine, "Accounts 1-10",
 // then "Account 11" or "Accounts 11-%2d", and so on.

@@ -21,18 +21,11 @@ std::string Joined(const std::vector<std::string>& args) {
 
 bool ParseOption(const std::string& option, const std::string& value,
                  AnalysisRenderRequest& request, std::string& problem) {
-  if (option == "--style") {
-    std::optional<graph::PlotStyle> style = graph::PlotStyleFromName(value);
-    if (!style) return problem = "unknown style " + value, false;
-    request.style = *style;
-  } else if (option == "--size") {
-    std::optional<graph::ImageSize> size = graph::ImageSizeFromText(value);
-    if (!size) return problem = "--size needs WIDTHxHEIGHT", false;
-    request.size = *size;
-  } else {
-    return problem = "unknown option " + option, false;
+  if (std::optional<bool> taken =
+          graph::TakePictureOption(option, value, request.style, request.size, problem)) {
+    return *taken;
   }
-  return true;
+  return problem = "unknown option " + option, false;
 }
 
 std::string Usage(const AnalysisProgram& program) {

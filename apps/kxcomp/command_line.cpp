@@ -19,16 +19,12 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, HeadlessReques
   const std::string& option = args[i];
   if (i + 1 >= args.size()) return problem = option + " needs a value", false;
   const std::string& value = args[++i];
+  if (std::optional<bool> taken =
+          graph::TakePictureOption(option, value, request.style, request.size, problem)) {
+    return *taken;
+  }
   if (option == "--tab") {
     request.tab = value;
-  } else if (option == "--style") {
-    std::optional<graph::PlotStyle> style = graph::PlotStyleFromName(value);
-    if (!style) return problem = "unknown style " + value, false;
-    request.style = *style;
-  } else if (option == "--size") {
-    std::optional<graph::ImageSize> size = graph::ImageSizeFromText(value);
-    if (!size) return problem = "--size needs WIDTHxHEIGHT", false;
-    request.size = *size;
   } else {
     return problem = "unknown option " + option, false;
   }

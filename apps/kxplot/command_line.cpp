@@ -34,18 +34,14 @@ bool ParseOption(const std::vector<std::string>& args, size_t& i, HeadlessReques
   const std::string& option = args[i];
   std::optional<std::string> value = ValueAfter(args, i);
   if (!value) return problem = option + " needs a value", false;
+  if (std::optional<bool> taken =
+          graph::TakePictureOption(option, *value, request.style, request.size, problem)) {
+    return *taken;
+  }
   if (option == "--kind") {
     std::optional<graph::GraphKind> kind = graph::GraphKindFromName(*value);
     if (!kind) return problem = "unknown graph kind " + *value, false;
     request.kind = *kind;
-  } else if (option == "--style") {
-    std::optional<graph::PlotStyle> style = graph::PlotStyleFromName(*value);
-    if (!style) return problem = "unknown style " + *value, false;
-    request.style = *style;
-  } else if (option == "--size") {
-    std::optional<graph::ImageSize> size = graph::ImageSizeFromText(*value);
-    if (!size) return problem = "--size needs WIDTHxHEIGHT", false;
-    request.size = *size;
   } else if (option == "--first") {
     std::optional<int> first = WholeNumber(*value);
     if (!first) return problem = "--first needs an account number from 0", false;
