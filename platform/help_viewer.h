@@ -9,6 +9,9 @@ class HelpViewer {
  public:
   virtual ~HelpViewer() = default;
   virtual void ShowHelp(const std::string& helpFile, int topic) = 0;
+  // Opens the manual (the help pages as one document) in the desktop's default viewer; false
+  // when no viewer would open it.
+  virtual bool OpenManual() = 0;
 };
 
 }  // namespace platform

@@ -80,10 +80,19 @@ class RecordingHelpViewer final : public HelpViewer {
     int topic = 0;
   };
   void ShowHelp(const std::string& helpFile, int topic) override;
+  bool OpenManual() override {
+    ++manualOpens_;
+    return manualOpens_ <= manualOpensThatWork_;
+  }
   const std::vector<Request>& requests() const { return requests_; }
+  int manualOpens() const { return manualOpens_; }
+  // How many manual opens succeed before the viewer fails (all, by default).
+  void SetManualOpensThatWork(int count) { manualOpensThatWork_ = count; }
 
  private:
   std::vector<Request> requests_;
+  int manualOpens_ = 0;
+  int manualOpensThatWork_ = 1 << 30;
 };
 
 // One of each scripted service, with a fixed date, bundled as Services.

@@ -1,6 +1,7 @@
 #include "qt/help_window.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,19 @@ QString HelpPagePath(const QString& helpDir, const std::string& helpFile, int to
 
 QString DefaultHelpDir() {
   return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data/help"));
+}
+
+QString ManualPath(const QString& helpDir) {
+  for (const char* name : {"manual.pdf", "manual.html"}) {
+    QString path = QDir(helpDir).filePath(QString::fromLatin1(name));
+    if (QFile::exists(path)) return path;
+  }
+  return {};
+}
+
+bool QtHelpViewer::OpenManual() {
+  const QString path = ManualPath(helpDir_);
+  return !path.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QtHelpViewer::~QtHelpViewer() { delete window_; }

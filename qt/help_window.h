@@ -15,12 +15,15 @@ namespace kxqt {
 QString HelpPagePath(const QString& helpDir, const std::string& helpFile, int topic);
 // "data/help" beside the running executable.
 QString DefaultHelpDir();
+// The manual in `helpDir`: "manual.pdf", else "manual.html"; empty when neither is there.
+QString ManualPath(const QString& helpDir);
 
 class QtHelpViewer final : public platform::HelpViewer {
  public:
   explicit QtHelpViewer(QString helpDir = DefaultHelpDir()) : helpDir_(std::move(helpDir)) {}
   ~QtHelpViewer() override;
   void ShowHelp(const std::string& helpFile, int topic) override;
+  bool OpenManual() override;
   // The window, once a topic was asked for.
   QTextBrowser* window() const { return window_; }
 

@@ -9,7 +9,8 @@
 namespace kxqt {
 
 std::vector<std::string> QtFileChooser::Choose(const platform::FileRequest& request) {
-  QFileDialog dialog(parent_, ToQString(request.title), QDir::currentPath(),
+  const QString folder = startFolder_.isEmpty() ? QDir::currentPath() : startFolder_;
+  QFileDialog dialog(parent_, ToQString(request.title), folder,
                      QtNameFilters(request.filter));
   dialog.setDefaultSuffix(ToQString(request.defaultExtension));
   if (request.save) {

@@ -23,7 +23,8 @@ bool QtProcessStarter::Start(const std::string& program,
   QStringList list;
   // The arguments are file names and words such as "Dollars"; file names are file-system bytes.
   for (const std::string& argument : arguments) list << PathToQString(argument);
-  return QProcess::startDetached(path, list, QDir::currentPath());
+  const QString folder = workingDirectory_.isEmpty() ? QDir::currentPath() : workingDirectory_;
+  return QProcess::startDetached(path, list, folder);
 }
 
 }  // namespace kxqt

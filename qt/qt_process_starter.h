@@ -15,6 +15,11 @@ QString ResolveBesideExecutable(const std::string& program);
 class QtProcessStarter final : public platform::ProcessStarter {
  public:
   bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+  // The folder the programs start in; the current directory until one is set.
+  void SetWorkingDirectory(QString folder) { workingDirectory_ = std::move(folder); }
+
+ private:
+  QString workingDirectory_;
 };
 
 }  // namespace kxqt
