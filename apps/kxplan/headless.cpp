@@ -1,0 +1,147 @@
+#include "apps/kxplan/headless.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <filesystem>
+#include <system_error>
+
+#include "planner/planner.h"
+#include "qt/exit_codes.h"
+#include "qt/latin1_text.h"
+#include "qt/stream_prompter.h"
+#include "ui/choice_dialog.h"
+#include "ui/folder_names.h"
+#include "ui/main_window.h"
+#include "ui/preferences_dialog.h"
+
+namespace kxplan {
+
+namespace {
+
+constexpr int kExitCommand = 5;
+
+class NoChoice final : public platform::FileChooser {
+ public:
+  std::vector<std::string> Choose(const platform::FileRequest&) override { return {}; }
+};
+
+// Programs are not started without a display; what would start is told instead.
+class ReportingStarter final : public platform::ProcessStarter {
+ public:
+  explicit ReportingStarter(std::ostream& err) : err_(err) {}
+  bool Start(const std::string& program, const std::vector<std::string>& arguments) override {
+    err_ << "started: " << program;
+    for (const std::string& argument : arguments) err_ << ' ' << argument;
+    err_ << '\n';
+    return true;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+class ReportingHelp final : public platform::HelpViewer {
+ public:
+  explicit ReportingHelp(std::ostream& err) : err_(err) {}
+  void ShowHelp(const std::string& helpFile, int topic) override {
+    err_ << "help: " << helpFile << ' ' << topic << '\n';
+  }
+  bool OpenManual() override {
+    err_ << "help: manual\n";
+    return true;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+// "Incoming/Outgoing" as a file name: "Incoming-Outgoing".
+QString FileNameOf(const char* title) {
+  QString name = QString::fromLatin1(title);
+  name.replace(QLatin1Char('/'), QLatin1Char('-'));
+  name.replace(QLatin1Char(' '), QLatin1Char('-'));
+  return name;
+}
+
+bool SavePicture(QWidget& widget, const QDir& dir, const QString& name, std::ostream& err) {
+  QApplication::processEvents();
+  const QString path = dir.filePath(name);
+  if (widget.grab().save(path, "PNG")) return true;
+  err << "kxplan: cannot write " << kxqt::PathFromQString(path) << '\n';
+  return false;
+}
+
+bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const QDir& dir,
+                     std::ostream& err) {
+  bool saved = true;
+  QTabWidget* tabs = window.folders();
+  for (int f = 0; f < kxui::kFolderCount; ++f) {
+    if (!tabs->isTabVisible(f)) continue;
+    tabs->setCurrentIndex(f);
+    saved &= SavePicture(window, dir,
+                         QStringLiteral("folder-%1-%2.png")
+                             .arg(f + 1, 2, 10, QLatin1Char('0'))
+                             .arg(FileNameOf(kxui::kFolders[f].title)),
+                         err);
+  }
+  tabs->setCurrentIndex(window.FolderIndex(kxui::Folder::Results));
+  kxui::PreferencesDialog preferences(planner, &window);
+  preferences.show();
+  saved &= SavePicture(preferences, dir, QStringLiteral("dialog-PREF.png"), err);
+  preferences.close();
+  kxui::ChoiceDialog choice("Create New Accounts",
+                            {"Create New Accounts From a Tab-delimited File (*.KXI)",
+                             "Create New Accounts From a Comma-delimited File (*.CSV)",
+                             "Create New Accounts By Hand"},
+                            &window);
+  choice.show();
+  saved &= SavePicture(choice, dir, QStringLiteral("dialog-Create-New-Accounts.png"), err);
+  choice.close();
+  return saved;
+}
+
+std::optional<std::string> ScenarioFromCurrentFolder(const std::optional<std::string>& path) {
+  if (!path) return std::nullopt;
+  std::error_code error;
+  return std::filesystem::absolute(*path, error).string();
+}
+
+}  // namespace
+
+int RunHeadless(const CommandLine& line, std::ostream& err) {
+  const std::filesystem::path workDir = WorkingFolderOf(line);
+  std::error_code error;
+  std::filesystem::create_directories(workDir, error);
+  QDir screenshots(kxqt::PathToQString(line.screenshotDir));
+  if (line.headless == HeadlessWord::Screenshot && !QDir().mkpath(screenshots.path())) {
+    err << "kxplan: cannot make " << line.screenshotDir << '\n';
+    return kxqt::kExitFailure;
+  }
+
+  kxqt::StreamPrompter prompter(err, line.answerYes);
+  NoChoice files;
+  ReportingStarter processes(err);
+  ReportingHelp help(err);
+  platform::SystemClock clock;
+  planner::Planner planner(platform::Services{prompter, files, processes, help, clock}, workDir,
+                           planner::ParseStartupWords(line.words));
+  kxui::MainWindow window(planner);
+  window.SetHeadless(&err);
+  window.show();
+  planner.StartUp(ScenarioFromCurrentFolder(line.scenario));
+
+  bool pictures = true;
+  if (line.headless == HeadlessWord::Screenshot) {
+    pictures = SaveScreenshots(window, planner, screenshots, err);
+  }
+  planner.Execute(kExitCommand);
+  QApplication::processEvents();
+  if (window.isVisible()) {
+    err << "kxplan: the window did not close\n";
+    return kxqt::kExitFailure;
+  }
+  return pictures ? kxqt::kExitOk : kxqt::kExitFailure;
+}
+
+}  // namespace kxplan
