@@ -28,6 +28,9 @@ std::filesystem::path ProgramDirectory() {
 std::filesystem::path SuiteDataDirectory() {
   const std::filesystem::path program = ProgramDirectory();
   if (!program.empty() && IsDirectory(program / "data")) return program / "data";
+  // An installed suite: the programs in PREFIX/bin, their data in PREFIX/share/kxplanner.
+  const std::filesystem::path installed = program.parent_path() / kInstalledDataFolder;
+  if (!program.empty() && IsDirectory(installed)) return installed;
 #ifdef KX_BUILD_DATA_DIR
   if (IsDirectory(KX_BUILD_DATA_DIR)) return KX_BUILD_DATA_DIR;
 #endif

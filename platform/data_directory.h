@@ -7,9 +7,13 @@
 
 namespace platform {
 
-// The suite's data folder: `data` beside the running program when it exists (an installed
-// suite, or a program of the build tree, which sits beside the build's data folder), else the
-// data folder of the build that made this program. Empty when neither exists.
+// Where an installed suite keeps its data, below the installation prefix.
+inline constexpr const char* kInstalledDataFolder = "share/kxplanner";
+
+// The suite's data folder: `data` beside the running program when it exists (a program of the
+// build tree, which sits beside the build's data folder), else PREFIX/share/kxplanner for a
+// program installed in PREFIX/bin, else the data folder of the build that made this program.
+// Empty when none exists.
 std::filesystem::path SuiteDataDirectory();
 
 // The data file `name`: from `workDir` when it is there (the user's own copy wins), else from

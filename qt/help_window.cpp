@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/data_directory.h"
 #include "qt/latin1_text.h"
 
 namespace kxqt {
@@ -20,7 +21,8 @@ QString HelpPagePath(const QString& helpDir, const std::string& helpFile, int to
 }
 
 QString DefaultHelpDir() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data/help"));
+  return QDir(PathToQString(platform::SuiteDataDirectory().string()))
+      .filePath(QStringLiteral("help"));
 }
 
 QString ManualPath(const QString& helpDir) {

@@ -13,7 +13,7 @@ namespace kxqt {
 // The page of a topic: HELPDIR/<help file's name without folder and extension, lower case>/
 // <topic>.html, for example data/help/finance/120.html for ".\\finance.hlp" at topic 120.
 QString HelpPagePath(const QString& helpDir, const std::string& helpFile, int topic);
-// "data/help" beside the running executable.
+// "help" in the suite's data folder.
 QString DefaultHelpDir();
 // The manual in `helpDir`: "manual.pdf", else "manual.html"; empty when neither is there.
 QString ManualPath(const QString& helpDir);
