@@ -26,8 +26,9 @@ function(kx_manual_body file book out_var)
   math(EXPR length "${end} - ${begin}")
   string(SUBSTRING "${page}" ${begin} ${length} body)
   # Links into the other book and to the suite page first, then links inside the same book.
-  string(REGEX REPLACE "href=\"\\.\\./(finance|rule)/([0-9]+)\\.html(#[A-Za-z0-9_-]+)?\""
-         "href=\"#\\1\\2\"" body "${body}")
+  # ("../rule/1545.html" from a book, "rule/1545.html" from the suite page at the top).
+  string(REGEX REPLACE "href=\"(\\.\\./)?(finance|rule)/([0-9]+)\\.html(#[A-Za-z0-9_-]+)?\""
+         "href=\"#\\2\\3\"" body "${body}")
   string(REPLACE "href=\"../suite.html\"" "href=\"#suite\"" body "${body}")
   string(REPLACE "href=\"suite.html\"" "href=\"#suite\"" body "${body}")
   string(REGEX REPLACE "href=\"([0-9]+)\\.html(#[A-Za-z0-9_-]+)?\"" "href=\"#${book}\\1\""
