@@ -48,7 +48,8 @@ foreach(line IN LISTS topic_lines)
   set(book ${CMAKE_MATCH_1})
   set(number ${CMAKE_MATCH_2})
   kx_manual_body(${HELP_DIR}/${book}/${number}.html ${book} body)
-  set(block "<a name=\"${book}${number}\"></a>\n${body}\n")
+  # Each page starts a new page of the PDF; a browser shows the rule between them.
+  set(block "<div style=\"page-break-before: always\"><a name=\"${book}${number}\"></a>\n${body}\n</div>\n")
   if(book STREQUAL "finance" AND number STREQUAL "104")
     set(contents "${block}")
   else()
@@ -76,8 +77,9 @@ table of contents, followed by the pages of the Rule 72T calculator and a page a
 The same pages open one at a time from the Help menu, the F1 key and the Help buttons.</p>
 <hr>
 ${contents}${pages}<hr>
-<a name=\"suite\"></a>
+<div style=\"page-break-before: always\"><a name=\"suite\"></a>
 ${suite_body}
+</div>
 </body>
 </html>
 ")
