@@ -1,43 +1,13 @@
-// What the plotter shows: the tabs of a data set, the selected graph, its style and legend,
-// and the pie of one point; with the drawing options that follow from them.
+// The plotter's view of a data set: the graph library's plot view under the plotter's names.
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "graph/draw_graph.h"
-#include "graph/plot_data.h"
+#include "graph/plot_view.h"
 
 namespace kxplot {
 
-struct PlotTab {
-  std::string title;  // Latin-1, as the file gave the groups title
-  graph::GraphKind kind = graph::GraphKind::NetWorth;
-  int firstAccount = 0;
-  int lastAccount = 0;
-};
-
-// Net worth, incoming/outgoing, incoming, outgoing, the groups tab under the file's title
-// ("Groups" when it gave none), then one tab per started block of ten accounts.
-std::vector<PlotTab> PlotTabs(const graph::PlotData& data);
-
-struct PlotView {
-  graph::GraphKind kind = graph::GraphKind::NetWorth;  // Pie while a pie is shown
-  graph::GraphKind kindBeforePie = graph::GraphKind::NetWorth;
-  int piePoint = 0;
-  int firstAccount = 0;
-  int lastAccount = 0;
-  graph::PlotStyle style = graph::PlotStyle::Lines;
-  graph::LegendMode legend = graph::LegendMode::UnderSeries;
-
-  bool ShowsPie() const { return kind == graph::GraphKind::Pie; }
-  void SelectTab(const PlotTab& tab);
-  void OpenPie(int point);
-  void ClosePie();
-};
-
-// The options of drawing `view` into `area` (a window's panel or a printed page).
-graph::DrawOptions DrawOptionsOf(const PlotView& view, const graph::Rect& area, int fontHeight,
-                                 bool printing, graph::Currency currency);
+using graph::DrawOptionsOf;
+using graph::PlotTab;
+using graph::PlotTabs;
+using graph::PlotView;
 
 }  // namespace kxplot

@@ -1,10 +1,10 @@
-#include "apps/kxplot/plot_view.h"
+#include "graph/plot_view.h"
 
 #include <algorithm>
 
 #include "graph/graph_names.h"
 
-namespace kxplot {
+namespace graph {
 
 std::vector<PlotTab> PlotTabs(const graph::PlotData& data) {
   using graph::GraphKind;
@@ -43,14 +43,16 @@ void PlotView::ClosePie() {
 }
 
 graph::DrawOptions DrawOptionsOf(const PlotView& view, const graph::Rect& area, int fontHeight,
-                                 bool printing, graph::Currency currency) {
+                                 bool printing, graph::Currency currency, graph::Program program,
+                                 bool zoomed) {
   graph::DrawOptions options;
   options.kind = view.kind;
   options.firstAccount = view.firstAccount;
   options.lastAccount = view.lastAccount;
   options.style = view.style;
   options.legend = view.legend;
-  options.program = graph::Program::Companion;
+  options.program = program;
+  options.zoomed = zoomed;
   options.printing = printing;
   options.currency = currency;
   options.fontHeight = fontHeight;
@@ -60,4 +62,4 @@ graph::DrawOptions DrawOptionsOf(const PlotView& view, const graph::Rect& area, 
   return options;
 }
 
-}  // namespace kxplot
+}  // namespace graph
