@@ -10,6 +10,8 @@
 #include "planner/command_table.h"
 #include "planner/example_scenarios.h"
 #include "planner/schedule_lines.h"
+#include "planner/summary_pane.h"
+#include "graph/plot_file_reader.h"
 #include "planner/temporary_files.h"
 
 namespace planner {
@@ -111,6 +113,7 @@ void Planner::ApplyOptions() {
   options.noRun = startup_.noRun;
   options.scrollMode = static_cast<int>(scrollMode_);
   options.scrollAge = scrollAge_;
+  options.graphWindow = engine::GraphAgeWindow{zoom_.zoomed(), zoom_.firstAge(), zoom_.lastAge()};
   engine::RunEnvironment& env = run_->env;
   env.today = services_.clock.Now();
   env.scenarioName = document_.path;
@@ -118,9 +121,12 @@ void Planner::ApplyOptions() {
 
 bool Planner::RunInMode(engine::ScheduleMode mode) {
   ApplyOptions();
+  const bool changed = document_.outOfDate;
   const bool ran = engine::RunSimulation(*run_, document_.scenario, mode);
   if (mode == engine::ScheduleMode::List) {
     if (ran) document_.outOfDate = false;
+    if (changed) ++scenarioVersion_;
+    ReadPlotData();
     engine::WriteScenarioDescription(document_.scenario, run_->currentAge, startup_.pound,
                                      listing_);
     PositionSchedule();
@@ -190,7 +196,41 @@ bool Planner::ReadScenario(const std::string& path, bool reportOpenFailure) {
 
 void Planner::ScenarioReplaced() {
   document_.outOfDate = true;
+  zoom_.Clear();
+  summaryRow_ = 0;
   ViewMenusChanged();
+}
+
+void Planner::ReadPlotData() {
+  // A run that wrote no plot file (NORET, or a file that could not be made) shows no graph.
+  plot_ = graph::PlotData{};
+  if (startup_.noRun) return;
+  const auto text = core::ReadWholeFile(core::ResolvePath(workDir_, kPlotFile));
+  if (text) graph::ParsePlotText(*text, plot_);
+}
+
+void Planner::MarkZoomAge(int age) { zoom_.Mark(age); }
+
+ZoomOutcome Planner::ZoomGraph() {
+  const ZoomOutcome outcome = zoom_.Zoom(run_->resultsStartAge, EndAge());
+  if (outcome != ZoomOutcome::Refused) Rerun();
+  return outcome;
+}
+
+void Planner::SelectSummaryAge(int age) {
+  const int row = ResultsRowOfAge(run_->results, age);
+  if (row >= 0) summaryRow_ = row;
+  ViewResultsChanged();
+}
+
+engine::MonteCarloResult Planner::RunMonteCarloAnalysis(engine::MonteCarloObserver* observer) {
+  ApplyOptions();
+  monteCarlo_ = engine::RunMonteCarlo(*run_, document_.scenario, observer);
+  monteCarloVersion_ = scenarioVersion_;
+  ReadPlotData();
+  PositionSchedule();
+  ViewResultsChanged();
+  return monteCarlo_;
 }
 
 void Planner::ViewResultsChanged() {

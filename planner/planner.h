@@ -19,6 +19,8 @@
 #include "engine/run_context.h"
 #include "engine/scenario_description.h"
 #include "engine/schedule_list.h"
+#include "graph/plot_data.h"
+#include "planner/graph_zoom.h"
 #include "planner/planner_view.h"
 #include "planner/startup_options.h"
 #include "platform/services.h"
@@ -121,6 +123,27 @@ class Planner {
   int scrollLine() const { return scrollLine_; }
   ScrollMode scrollMode() const { return scrollMode_; }
 
+  // --- The graph folders, the Summary folder and the Monte Carlo folder
+  // The plot data of the last List run (the working plot file as it left it: the zoomed ages
+  // only while a zoom is shown).
+  const graph::PlotData& plot() const { return plot_; }
+  const GraphZoom& zoom() const { return zoom_; }
+  // Shift with a left click on a graph: the age under the pointer.
+  void MarkZoomAge(int age);
+  // Shift with a right click: zoom to the marked range, or show all ages again; a zoom or its
+  // end reruns, so that the plot file the companion programs get shows the same ages.
+  ZoomOutcome ZoomGraph();
+  // The age whose values the Summary folder shows; a click on a graph or an age of the
+  // schedule chooses it.
+  void SelectSummaryAge(int age);
+  int summaryRow() const { return summaryRow_; }
+  // The Monte Carlo analysis is stale when the scenario changed since the last one.
+  bool MonteCarloStale() const { return monteCarloVersion_ != scenarioVersion_; }
+  // Runs the analysis with the scenario's settings, telling `observer` of every curve; the
+  // plain run's results are there again afterwards.
+  engine::MonteCarloResult RunMonteCarloAnalysis(engine::MonteCarloObserver* observer);
+  const engine::MonteCarloResult& lastMonteCarlo() const { return monteCarlo_; }
+
   // --- Preferences
   DisplayPreferences displayPreferences() const;
   // The Preferences dialog's OK: the three switches (both copies of the font switch), the
@@ -164,6 +187,7 @@ class Planner {
   void ApplyOptions();
   void ViewResultsChanged();
   void ViewMenusChanged();
+  void ReadPlotData();
   std::string ChooseFile(const platform::FileRequest& request);
 
   platform::Services services_;
@@ -184,6 +208,12 @@ class Planner {
   bool showDetails_ = false;
   bool showAccounts_ = false;
   std::set<std::string> openDialogs_;
+  graph::PlotData plot_;
+  GraphZoom zoom_;
+  int summaryRow_ = 0;
+  int scenarioVersion_ = 0;  // counts the runs that followed a change of the scenario
+  int monteCarloVersion_ = -1;
+  engine::MonteCarloResult monteCarlo_;
 };
 
 }  // namespace planner

@@ -3,6 +3,7 @@
 #include "engine/monte_carlo.h"
 #include "planner/planner.h"
 #include "planner/schedule_lines.h"
+#include "planner/summary_pane.h"
 #include "planner/validation.h"
 
 namespace planner {
@@ -75,6 +76,8 @@ void Planner::ChooseScheduleLine(int line) {
   const auto age = LeadingAge(chosen.text);
   if (age && *age >= WholeStartAge() && static_cast<float>(*age) <= EndAge()) {
     scrollAge_ = *age;
+    const int row = ResultsRowOfAge(run_->results, *age);
+    if (row >= 0) summaryRow_ = row;
     SetScrollMode(ScrollMode::Age);
     return;
   }
