@@ -25,7 +25,7 @@ const CommandEntry kCommands[] = {
     {"File", "Save A&ccounts", 8, "Alt+C", [](Planner& p, int) { p.SaveAccounts(); }},
     {"File", "&Read Accounts", 9, "Alt+R", [](Planner& p, int) { p.ReadAccounts(); }},
     {"File", "Re-Index Accounts", 14, "", [](Planner& p, int) { p.ReindexAccounts(); }},
-    {"File", "Save &Graphs", 11, "Alt+G", nullptr, PlaceKind::SaveGraphs, "graphs"},
+    {"File", "Save &Graphs", 11, "Alt+G", [](Planner& p, int) { p.SaveGraphs(); }},
     {"File", "E&xit", 5, "Alt+X", [](Planner& p, int) { p.Exit(); }},
     {"File", "A&bout..", 6, "Alt+B", [](Planner& p, int) { p.ShowAbout(); }},
 
@@ -98,8 +98,10 @@ const CommandEntry kCommands[] = {
     {"Reports", "Page Setup", 406, "Ctrl+Y", nullptr, PlaceKind::PageSetup, "page-setup"},
     {"Reports", "Report Option&s", 405, "Ctrl+S", nullptr, PlaceKind::Dialog, "OPTIONS"},
 
-    {"Graphs", "Create Graph Window", 501, "F2", nullptr, PlaceKind::GraphWindow, "graphs"},
-    {"Graphs", "Save &Graphs", 11, "", nullptr, PlaceKind::SaveGraphs, "graphs"},
+    {"Graphs", "Create Graph Window", 501, "F2", nullptr, PlaceKind::GraphWindow, "graph-window"},
+    {"Graphs", "Save &Graphs", 11, "", [](Planner& p, int) { p.SaveGraphs(); }},
+    {"Graphs", "Open In The Plotter", kPlotterCommand, "",
+     [](Planner& p, int) { p.StartCompanion("kxplot", {kPlotFile, p.startup().CurrencyWord()}); }},
     {"Graphs", "Print Current &Graph", 404, "Ctrl+G", nullptr, PlaceKind::PrintJob, "graph"},
     {"Graphs", "Page Setup", 406, "", nullptr, PlaceKind::PageSetup, "page-setup"},
 

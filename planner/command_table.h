@@ -47,6 +47,8 @@ inline constexpr int kFirstBudgetCommand = 461;
 inline constexpr int kBudgetCommandCount = 5;
 // The Preferences dialog, which no key reaches.
 inline constexpr int kPreferencesCommand = 890;
+// The plotter started on the working plot file from the Graphs menu.
+inline constexpr int kPlotterCommand = 502;
 
 // One tab-separated line per entry: menu path, text, number, keys.
 std::string ShortcutListing();

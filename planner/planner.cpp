@@ -12,6 +12,7 @@
 #include "planner/schedule_lines.h"
 #include "planner/summary_pane.h"
 #include "graph/plot_file_reader.h"
+#include "graph/plot_file_save.h"
 #include "planner/temporary_files.h"
 
 namespace planner {
@@ -220,7 +221,11 @@ ZoomOutcome Planner::ZoomGraph() {
 void Planner::SelectSummaryAge(int age) {
   const int row = ResultsRowOfAge(run_->results, age);
   if (row >= 0) summaryRow_ = row;
-  ViewResultsChanged();
+  if (view_ != nullptr) view_->SummaryAgeChanged();
+}
+
+bool Planner::SaveGraphs() {
+  return graph::SaveGraphsToFile(workDir_, services_.files, services_.prompter);
 }
 
 engine::MonteCarloResult Planner::RunMonteCarloAnalysis(engine::MonteCarloObserver* observer) {

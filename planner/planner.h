@@ -136,6 +136,8 @@ class Planner {
   // The age whose values the Summary folder shows; a click on a graph or an age of the
   // schedule chooses it.
   void SelectSummaryAge(int age);
+  // "Save Graphs": the working plot file copied to a ".KXP" file the user chooses.
+  bool SaveGraphs();
   int summaryRow() const { return summaryRow_; }
   // The Monte Carlo analysis is stale when the scenario changed since the last one.
   bool MonteCarloStale() const { return monteCarloVersion_ != scenarioVersion_; }
@@ -143,6 +145,8 @@ class Planner {
   // plain run's results are there again afterwards.
   engine::MonteCarloResult RunMonteCarloAnalysis(engine::MonteCarloObserver* observer);
   const engine::MonteCarloResult& lastMonteCarlo() const { return monteCarlo_; }
+  // The random rates from `seed` on, so that an analysis can be repeated (tests, scripts).
+  void SeedRandomRates(uint64_t seed) { run_->random.source.Seed(seed); }
 
   // --- Preferences
   DisplayPreferences displayPreferences() const;

@@ -20,7 +20,6 @@ enum class PlaceKind {
   PrintJob,      // "results", "scenario", "all-reports", "graph"
   PageSetup,
   GraphWindow,
-  SaveGraphs,
 };
 
 struct Place {
@@ -37,6 +36,8 @@ class PlannerView {
   virtual ~PlannerView() = default;
   // The last run's results or the scenario changed: every folder redraws.
   virtual void ResultsChanged() {}
+  // The Summary folder's age changed.
+  virtual void SummaryAgeChanged() {}
   // The title, the recent-file entries or the budget names changed.
   virtual void MenusChanged() {}
   // One of `choices` (radio buttons under `title`); -1 when the user cancelled.

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <cstring>
@@ -19,6 +20,14 @@
 #include "qt/latin1_text.h"
 #include "ui/choice_dialog.h"
 #include "ui/font_records.h"
+#include "ui/graph_folder.h"
+#include "ui/graph_window.h"
+#include "ui/monte_carlo_folder.h"
+#include "ui/summary_folder.h"
+#include "graph/plot_view.h"
+#include "qt/graph_output.h"
+#include <QPrintDialog>
+#include <QPrinter>
 #include "ui/list_folders.h"
 #include "ui/preferences_dialog.h"
 #include "ui/results_folder.h"
@@ -35,16 +44,16 @@ constexpr int kSmallestHeight = 480;
 constexpr int kFolderFont = 1;
 constexpr const char* kMenuSeparator = " > ";
 
-// What a folder shows until the part of the planner that fills it is there.
-const char* PendingText(Folder folder) {
-  switch (folder) {
-    case Folder::Summary:
-      return "The summary of an age appears here: choose the age on a graph or in the Results "
-             "folder.";
-    case Folder::MonteCarlo:
-      return "The Monte Carlo analysis of the scenario appears here.";
-    default:
-      return "The graph of the last run appears here.";
+constexpr int kGraphFontHeight = 13;
+
+// The graph a graph folder shows.
+graph::PlotTab GraphTabOf(const FolderName& name) {
+  switch (name.folder) {
+    case Folder::NetWorth: return {name.title, graph::GraphKind::NetWorth, 0, 0};
+    case Folder::IncomingOutgoing: return {name.title, graph::GraphKind::IncomingOutgoing, 0, 0};
+    case Folder::Incoming: return {name.title, graph::GraphKind::Incoming, 0, 0};
+    case Folder::Outgoing: return {name.title, graph::GraphKind::Outgoing, 0, 0};
+    default: return {name.title, graph::GraphKind::Groups, 0, 0};
   }
 }
 
@@ -73,6 +82,8 @@ MainWindow::MainWindow(planner::Planner& planner, QWidget* parent)
   BuildFolders();
   PlaceWindow();
   RegisterPlace("PREF", [this](const planner::Place& place) { return OpenPreferences(place); });
+  RegisterPlace("graph-window", [this](const planner::Place&) { return OpenGraphWindow(); });
+  RegisterPlace("graph", [this](const planner::Place&) { return PrintCurrentGraph(); });
   planner_.SetView(this);
   MenusChanged();
 }
@@ -145,8 +156,16 @@ void MainWindow::BuildFolders() {
       case Folder::Accounts: folder = accounts_ = new AccountsFolder(planner_, tabs_); break;
       case Folder::Scenario: folder = scenario_ = new ScenarioFolder(planner_, tabs_); break;
       case Folder::Results: folder = results_ = new ResultsFolder(planner_, tabs_); break;
-      default: folder = NewPendingFolder(name.heading, PendingText(name.folder), tabs_); break;
+      case Folder::Summary: folder = summary_ = new SummaryFolder(planner_, tabs_); break;
+      case Folder::MonteCarlo: folder = monteCarlo_ = new MonteCarloFolder(planner_, tabs_); break;
+      default: {
+        auto* graph = new GraphFolder(planner_, GraphTabOf(name), tabs_);
+        graphs_.push_back(graph);
+        folder = graph;
+        break;
+      }
     }
+    folderWidgets_[static_cast<size_t>(name.folder)] = folder;
     tabs_->addTab(folder, QString::fromLatin1(name.title));
   }
   setCentralWidget(tabs_);
@@ -170,7 +189,105 @@ void MainWindow::ResultsChanged() {
   results_->Refresh();
   accounts_->Refresh();
   scenario_->Refresh();
+  summary_->Refresh();
+  UpdateAccountTabs();
+  for (GraphFolder* graph : graphs_) graph->Refresh();
+  for (GraphFolder* graph : accountGraphs_) graph->Refresh();
+  if (graphWindow_) graphWindow_->Refresh();
   ApplyFolderFonts();
+  // The analysis follows the scenario while its folder is shown.
+  if (tabs_->currentWidget() == monteCarlo_ && planner_.MonteCarloStale()) {
+    QTimer::singleShot(0, monteCarlo_, [this] { monteCarlo_->RunIfStale(); });
+  }
+}
+
+void MainWindow::SummaryAgeChanged() { summary_->AgeChanged(); }
+
+void MainWindow::UpdateAccountTabs() {
+  std::vector<graph::PlotTab> tabs;
+  for (const graph::PlotTab& tab : graph::PlotTabs(planner_.plot())) {
+    if (tab.kind == graph::GraphKind::Accounts) tabs.push_back(tab);
+  }
+  std::vector<std::string> titles;
+  for (const graph::PlotTab& tab : tabs) titles.push_back(tab.title);
+  if (titles == accountTitles_) return;
+  accountTitles_ = titles;
+  for (GraphFolder* graph : accountGraphs_) {
+    tabs_->removeTab(tabs_->indexOf(graph));
+    graph->deleteLater();
+  }
+  accountGraphs_.clear();
+  for (const graph::PlotTab& tab : tabs) {
+    auto* graph = new GraphFolder(planner_, tab, tabs_);
+    accountGraphs_.push_back(graph);
+    tabs_->insertTab(tabs_->indexOf(monteCarlo_), graph, kxqt::ToQString(tab.title));
+  }
+}
+
+int MainWindow::FolderIndex(Folder folder) const {
+  return tabs_->indexOf(folderWidgets_[static_cast<size_t>(folder)]);
+}
+
+std::function<void(graph::Canvas&, const graph::Rect&, bool)> MainWindow::CurrentGraph() {
+  QWidget* shown = tabs_->currentWidget();
+  GraphFolder* graph = qobject_cast<GraphFolder*>(shown);
+  if (shown == summary_) graph = summary_->graph();
+  if (graph != nullptr) {
+    return [graph](graph::Canvas& canvas, const graph::Rect& area, bool printing) {
+      graph->DrawOn(canvas, area, printing);
+    };
+  }
+  if (shown == monteCarlo_) {
+    return [this](graph::Canvas& canvas, const graph::Rect& area, bool printing) {
+      monteCarlo_->DrawOn(canvas, area, printing);
+    };
+  }
+  return {};
+}
+
+namespace {
+
+kxqt::GraphPainter PainterOf(std::function<void(graph::Canvas&, const graph::Rect&, bool)> draw) {
+  return [draw](graph::Canvas& canvas, const graph::Rect& area, int, bool printing) {
+    draw(canvas, area, printing);
+  };
+}
+
+}  // namespace
+
+bool MainWindow::PrintCurrentGraph() {
+  auto draw = CurrentGraph();
+  if (!draw) {
+    planner_.services().prompter.ShowMessage("Print Current Graph",
+                                             "Choose a folder with a graph to print it.",
+                                             platform::Icon::Information);
+    return true;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  kxqt::PreparePrinter(printer);
+  printer.setDocName(QStringLiteral("Printing Graph"));
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return true;
+  if (!kxqt::PrintGraphPages(printer, kGraphFontHeight, PainterOf(draw))) {
+    planner_.services().prompter.ShowMessage("Print Error", "Cannot print the graph.",
+                                             platform::Icon::Error);
+  }
+  return true;
+}
+
+bool MainWindow::PrintCurrentGraphToPdf(const QString& path) {
+  auto draw = CurrentGraph();
+  return draw && kxqt::RenderGraphPdf(path, kGraphFontHeight, PainterOf(draw));
+}
+
+GraphWindow* MainWindow::graphWindow() const { return graphWindow_.data(); }
+
+bool MainWindow::OpenGraphWindow() {
+  if (!graphWindow_) graphWindow_ = new GraphWindow(planner_, this);
+  graphWindow_->show();
+  graphWindow_->raise();
+  graphWindow_->activateWindow();
+  return true;
 }
 
 void MainWindow::ApplyFolderFonts() {

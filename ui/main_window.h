@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/canvas.h"
 #include "planner/planner.h"
 #include "ui/folder_names.h"
 
@@ -21,8 +22,12 @@ class QTextBrowser;
 namespace kxui {
 
 class AccountsFolder;
+class GraphFolder;
+class GraphWindow;
+class MonteCarloFolder;
 class ResultsFolder;
 class ScenarioFolder;
+class SummaryFolder;
 
 class MainWindow final : public QMainWindow, public planner::PlannerView {
   Q_OBJECT
@@ -41,6 +46,7 @@ class MainWindow final : public QMainWindow, public planner::PlannerView {
 
   // planner::PlannerView
   void ResultsChanged() override;
+  void SummaryAgeChanged() override;
   void MenusChanged() override;
   int ChooseOne(const std::string& title, const std::vector<std::string>& choices) override;
   bool Open(const planner::Place& place) override;
@@ -50,13 +56,22 @@ class MainWindow final : public QMainWindow, public planner::PlannerView {
   core::WindowRect WindowPlacement() const override;
 
   QTabWidget* folders() const { return tabs_; }
-  int FolderIndex(Folder folder) const { return static_cast<int>(folder); }
+  // The tab of a folder; the account tabs stand between Groups and the Monte Carlo folder.
+  int FolderIndex(Folder folder) const;
+  // The graph of the folder shown, drawn into an area; none when the folder shows no graph.
+  std::function<void(graph::Canvas&, const graph::Rect&, bool printing)> CurrentGraph();
+  // "Print Current Graph" into a PDF file instead of a printer.
+  bool PrintCurrentGraphToPdf(const QString& path);
   // The action of a command's first menu row.
   QAction* ActionOf(int command) const;
   QMenu* MenuOf(const std::string& path) const;
   ResultsFolder* results() const { return results_; }
   AccountsFolder* accounts() const { return accounts_; }
   ScenarioFolder* scenario() const { return scenario_; }
+  SummaryFolder* summary() const { return summary_; }
+  MonteCarloFolder* monteCarlo() const { return monteCarlo_; }
+  const std::vector<GraphFolder*>& accountGraphs() const { return accountGraphs_; }
+  GraphWindow* graphWindow() const;
   // The text of the About box.
   static QString AboutText();
 
@@ -72,6 +87,9 @@ class MainWindow final : public QMainWindow, public planner::PlannerView {
   void RebuildRecentFiles();
   void ApplyFolderFonts();
   bool OpenPreferences(const planner::Place& place);
+  bool OpenGraphWindow();
+  bool PrintCurrentGraph();
+  void UpdateAccountTabs();
 
   planner::Planner& planner_;
   std::ostream* headlessErr_ = nullptr;
@@ -85,6 +103,13 @@ class MainWindow final : public QMainWindow, public planner::PlannerView {
   AccountsFolder* accounts_ = nullptr;
   ScenarioFolder* scenario_ = nullptr;
   QTextBrowser* maker_ = nullptr;
+  SummaryFolder* summary_ = nullptr;
+  MonteCarloFolder* monteCarlo_ = nullptr;
+  std::array<QWidget*, kFolderCount> folderWidgets_{};
+  std::vector<GraphFolder*> graphs_;  // the fixed graph folders
+  std::vector<GraphFolder*> accountGraphs_;
+  std::vector<std::string> accountTitles_;
+  QPointer<GraphWindow> graphWindow_;
   std::map<std::string, PlaceOpener> openers_;
   std::map<std::string, QPointer<QWidget>> openWindows_;
   bool closing_ = false;

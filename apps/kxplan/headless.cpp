@@ -13,6 +13,7 @@
 #include "ui/choice_dialog.h"
 #include "ui/folder_names.h"
 #include "ui/main_window.h"
+#include "ui/monte_carlo_folder.h"
 #include "ui/preferences_dialog.h"
 
 namespace kxplan {
@@ -56,14 +57,6 @@ class ReportingHelp final : public platform::HelpViewer {
   std::ostream& err_;
 };
 
-// "Incoming/Outgoing" as a file name: "Incoming-Outgoing".
-QString FileNameOf(const char* title) {
-  QString name = QString::fromLatin1(title);
-  name.replace(QLatin1Char('/'), QLatin1Char('-'));
-  name.replace(QLatin1Char(' '), QLatin1Char('-'));
-  return name;
-}
-
 bool SavePicture(QWidget& widget, const QDir& dir, const QString& name, std::ostream& err) {
   QApplication::processEvents();
   const QString path = dir.filePath(name);
@@ -72,20 +65,47 @@ bool SavePicture(QWidget& widget, const QDir& dir, const QString& name, std::ost
   return false;
 }
 
-bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const QDir& dir,
-                     std::ostream& err) {
+QString FolderPictureName(int position, const QString& title, const char* suffix = "") {
+  QString name = title;
+  name.replace(QLatin1Char('/'), QLatin1Char('-'));
+  name.replace(QLatin1Char(' '), QLatin1Char('-'));
+  return QStringLiteral("folder-%1-%2%3.png")
+      .arg(position, 2, 10, QLatin1Char('0'))
+      .arg(name)
+      .arg(QString::fromLatin1(suffix));
+}
+
+// Every folder as the window shows it; the Monte Carlo folder after its analysis, the Summary
+// folder with an age chosen, and the net worth graph zoomed to an age range.
+bool SaveFolderPictures(kxui::MainWindow& window, planner::Planner& planner, const QDir& dir,
+                        std::ostream& err) {
   bool saved = true;
   QTabWidget* tabs = window.folders();
-  for (int f = 0; f < kxui::kFolderCount; ++f) {
+  const int summary = window.FolderIndex(kxui::Folder::Summary);
+  const int monteCarlo = window.FolderIndex(kxui::Folder::MonteCarlo);
+  const int netWorth = window.FolderIndex(kxui::Folder::NetWorth);
+  for (int f = 0; f < tabs->count(); ++f) {
     if (!tabs->isTabVisible(f)) continue;
+    if (f == summary) planner.SelectSummaryAge(planner.WholeStartAge() + 10);
     tabs->setCurrentIndex(f);
-    saved &= SavePicture(window, dir,
-                         QStringLiteral("folder-%1-%2.png")
-                             .arg(f + 1, 2, 10, QLatin1Char('0'))
-                             .arg(FileNameOf(kxui::kFolders[f].title)),
-                         err);
+    if (f == monteCarlo) window.monteCarlo()->RunIfStale();
+    saved &= SavePicture(window, dir, FolderPictureName(f + 1, tabs->tabText(f)), err);
   }
-  tabs->setCurrentIndex(window.FolderIndex(kxui::Folder::Results));
+  const int start = planner.WholeStartAge();
+  planner.MarkZoomAge(start + 5);
+  planner.MarkZoomAge(start + 25);
+  if (planner.ZoomGraph() == planner::ZoomOutcome::Zoomed) {
+    tabs->setCurrentIndex(netWorth);
+    saved &= SavePicture(window, dir, FolderPictureName(netWorth + 1, tabs->tabText(netWorth),
+                                                        "-zoomed"), err);
+    planner.ZoomGraph();  // no marks: all ages again
+  }
+  return saved;
+}
+
+bool SaveDialogPictures(kxui::MainWindow& window, planner::Planner& planner, const QDir& dir,
+                        std::ostream& err) {
+  bool saved = true;
   kxui::PreferencesDialog preferences(planner, &window);
   preferences.show();
   saved &= SavePicture(preferences, dir, QStringLiteral("dialog-PREF.png"), err);
@@ -98,6 +118,14 @@ bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const 
   choice.show();
   saved &= SavePicture(choice, dir, QStringLiteral("dialog-Create-New-Accounts.png"), err);
   choice.close();
+  return saved;
+}
+
+bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const QDir& dir,
+                     std::ostream& err) {
+  bool saved = SaveFolderPictures(window, planner, dir, err);
+  window.folders()->setCurrentIndex(window.FolderIndex(kxui::Folder::Results));
+  saved &= SaveDialogPictures(window, planner, dir, err);
   return saved;
 }
 
