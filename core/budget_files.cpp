@@ -1,6 +1,7 @@
 #include "core/budget_files.h"
 
 #include <climits>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -77,6 +78,12 @@ std::optional<Budget> ParseExchangeFile(std::string_view bytes, const Budget& cu
   budget.budgetEndAge = static_cast<int16_t>(LeadingInt(lines[3], INT16_MIN, INT16_MAX));
   SetItems(budget, items);
   RefreshBudgetTotals(budget);
+  // Amounts near the largest float make a yearly amount or the total overflow: such a file
+  // holds no budget a run could withdraw.
+  if (!std::isfinite(budget.yearlyTotal)) return std::nullopt;
+  for (int i = 0; i < ItemCount(budget); ++i) {
+    if (!std::isfinite(budget.itemYearlyAmount[i])) return std::nullopt;
+  }
   return budget;
 }
 

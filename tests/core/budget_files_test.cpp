@@ -173,6 +173,22 @@ TEST_F(BudgetFiles, PasteAllRejectsMalformedFilesAndKeepsTheItems) {
   EXPECT_EQ(TextOf(budget(1).itemName[0]), "Kept");
 }
 
+TEST_F(BudgetFiles, PasteAllRejectsAmountsWhoseYearlyTotalOverflows) {
+  // 3e38 is a float, but twelve of it a month, or two such items, are not.
+  ExpectRejected("1\nName\n 30\n 40\nA\t3e38\t1\t0\t0\nDooone");
+  ExpectRejected("2\nName\n 30\n 40\nA\t3e38\t0\t0\t0\nB\t3e38\t0\t0\t0\nDooone");
+  // One such item alone, yearly, is still a budget.
+  dir.Write(kBudgetExchangeFile, "1\nName\n 30\n 40\nA\t3e38\t0\t0\t0\nDooone");
+  EXPECT_TRUE(Paste(1));
+}
+
+TEST_F(BudgetFiles, PasteAllTakesACountOfThirtyWithTwoItemsAsTwo) {
+  dir.Write(kBudgetExchangeFile, "30\nName\n 30\n 40\nA\t1\t0\t0\t0\nB\t2\t0\t0\t0\n");
+  ASSERT_TRUE(Paste(1));
+  EXPECT_EQ(Copied(budget(1).itemCount), 2);
+  for (int i = 2; i < kMaxBudgetItems; ++i) EXPECT_EQ(budget(1).itemName[i][0], '\0') << i;
+}
+
 TEST_F(BudgetFiles, PasteAllWithoutAFileSaysSo) {
   EXPECT_FALSE(Paste(1));
   ASSERT_EQ(prompter.Lines().size(), 1u);
