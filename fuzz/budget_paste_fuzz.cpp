@@ -1,8 +1,8 @@
 // Fuzz target of "Paste All": any bytes as "budout.tmp" pasted into a budget. A file that is
-// refused leaves every byte of the budget as it was and says why; a pasted one holds 1..30
-// items, no more than the file announced, its texts end inside their fields, its numbers are
+// refused leaves every byte of the budget as it was and says why; a pasted one holds no more
+// items than the file announced (1..30), its texts end inside their fields, its numbers are
 // finite and the places after the last item are empty. What "Copy All" then writes pastes
-// back to the same items.
+// back to the same items (unless none were read: a count of 0 is no file to paste).
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -32,7 +32,9 @@ bool EndsInside(const char (&field)[N]) {
 }
 
 void CheckPasted(const core::Budget& budget, const core::Budget& before, int announced) {
-  Require(budget.itemCount >= 1 && budget.itemCount <= core::kMaxBudgetItems);
+  // The count becomes the number of items read: none when the end mark or the end of the
+  // file comes first.
+  Require(budget.itemCount >= 0 && budget.itemCount <= core::kMaxBudgetItems);
   Require(budget.itemCount <= announced);
   Require(EndsInside(budget.budgetName) && std::strlen(budget.budgetName) <= 29);
   for (int i = 0; i < core::kMaxBudgetItems; ++i) {
@@ -74,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Copy All, then Paste All into another budget: the same items come back.
   Require(core::CopyBudgetItems(budget, dir, prompter));
+  if (budget.itemCount == 0) return 0;
   const int other = (budgetIndex + 1) % core::kBudgetCount;
   Require(core::PasteBudgetItems(document, other, dir, prompter));
   const core::Budget& copy = document.scenario.budgets[other];
