@@ -15,8 +15,8 @@ void RemoveEntry(RecentFiles& recent, int index) {
 }  // namespace
 
 bool IsStorablePath(std::string_view path) {
-  return path.size() <= kMaxPathLength && path.find_first_of(std::string_view("\r\n\0", 3)) ==
-                                              std::string_view::npos;
+  return path.size() <= kMaxPathLength &&
+         path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
 bool AddRecentFile(RecentFiles& recent, std::string_view path) {

@@ -83,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(copy.itemCount == budget.itemCount);
   for (int i = 0; i < budget.itemCount; ++i) {
     Require(std::strcmp(copy.itemName[i], budget.itemName[i]) == 0);
-    Require(copy.itemMonthly[i] == budget.itemMonthly[i] && copy.itemTrack[i] == budget.itemTrack[i]);
+    Require(copy.itemMonthly[i] == budget.itemMonthly[i] &&
+            copy.itemTrack[i] == budget.itemTrack[i]);
   }
   return 0;
 }

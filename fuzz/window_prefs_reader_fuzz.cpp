@@ -40,8 +40,8 @@ void CheckRead(const core::PageSettings& prefs, const core::Scenario& scenario) 
 // The far edge of a window of the stored size, held to what an int can say.
 int FarEdge(int32_t edge, int32_t size) {
   const int64_t far = static_cast<int64_t>(edge) + size;
-  return static_cast<int>(std::clamp<int64_t>(far, std::numeric_limits<int>::min(),
-                                              std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::clamp<int64_t>(far, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // Stored file names against the working directory: the backslashes of the stored names
 // (".\\temp11.ret", "C:\\Plans\\Retire.RET") are separators, but an existing file with a
 // backslash in its own name is that file and never another one in some folder.
-#include "core/file_io.h"
-
 #include <gtest/gtest.h>
 
+#include "core/file_io.h"
 #include "tests/support/temp_dir.h"
 
 namespace core {

@@ -105,8 +105,9 @@ TEST_F(FinanceDat, PathsLongerThanTheOldLimitAreKeptWhole) {
   EXPECT_EQ(settings.scenarioPath, longPath);
   EXPECT_EQ(settings.recent[0], longPath);
   EXPECT_EQ(settings.recent[1], "B.RET");
-  EXPECT_EQ(File(), longPath + "\n" + "  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" +
-                        longPath + "\nB.RET\n\n\n\n\n");
+  EXPECT_EQ(File(), longPath + "\n" +
+                        "  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" + longPath +
+                        "\nB.RET\n\n\n\n\n");
 }
 
 TEST_F(FinanceDat, OverLongLinesAreDroppedNotCutAndTheLinesAfterThemStay) {
@@ -120,8 +121,8 @@ TEST_F(FinanceDat, OverLongLinesAreDroppedNotCutAndTheLinesAfterThemStay) {
 }
 
 TEST_F(FinanceDat, APathLineWithANulIsDroppedNotCutAtIt) {
-  dir.Write(kSettingsFile, std::string("A.RET\0B.RET\n", 12) + kNumbers +
-                               std::string("C.RET\0D\nE.RET\n", 14));
+  dir.Write(kSettingsFile,
+            std::string("A.RET\0B.RET\n", 12) + kNumbers + std::string("C.RET\0D\nE.RET\n", 14));
   Start();
   EXPECT_EQ(settings.scenarioPath, "");
   EXPECT_EQ(settings.recent[0], "");
@@ -145,7 +146,8 @@ TEST_F(FinanceDat, OddNamesAreKeptByteForByte) {
   EXPECT_EQ(settings.scenarioPath, odd);
   EXPECT_EQ(settings.recent[0], odd);
   ASSERT_TRUE(WriteSettings(dir.path(), settings));
-  EXPECT_EQ(File(), odd + "\n  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" + odd + "\n");
+  EXPECT_EQ(File(),
+            odd + "\n  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" + odd + "\n");
 }
 
 TEST_F(FinanceDat, AnyBytesAreSurvived) {

@@ -51,7 +51,9 @@ TEST_F(DataFileArgument, AnExistingFileWithSpacesAndTmpInItsPathIsTakenWhole) {
 TEST_F(DataFileArgument, AnExistingFileOfOddBytesIsTakenWhole) {
   for (const std::string& name :
        {std::string("-ref.tmp"), std::string("\"quoted\" ref.tmp"), std::string("tab\tref.tmp"),
-        std::string("\xa3 r\xe9" "f.tmp"), std::string("'single' ref.tmp")}) {
+        std::string("\xa3 r\xe9"
+                    "f.tmp"),
+        std::string("'single' ref.tmp")}) {
     const std::string path = Existing(name);
     EXPECT_EQ(AnalysisFile({path, "Dollars"}), path) << name;
   }
