@@ -70,6 +70,24 @@ TEST_F(BudgetFiles, CopyAllWritesTheExchangeFile) {
   EXPECT_TRUE(prompter.shown().empty());
 }
 
+TEST_F(BudgetFiles, CopyAllKeepsNamesWithTabsAndLineBreaksOnTheirLines) {
+  // Names as a scenario file may hold them: what Copy All writes, Paste All takes back.
+  CopyText(budget(0).budgetName, "House\nhold");
+  CopyText(budget(0).itemName[0], "Car\tloan");
+  CopyText(budget(0).itemName[1], "Food\r\n");
+  ASSERT_TRUE(CopyBudgetItems(budget(0), dir.path(), prompter));
+  ASSERT_TRUE(Paste(1));
+  EXPECT_EQ(TextOf(budget(1).budgetName), "House hold");
+  EXPECT_EQ(Copied(budget(1).budgetStartAge), 45);
+  ASSERT_EQ(Copied(budget(1).itemCount), 3);
+  EXPECT_EQ(TextOf(budget(1).itemName[0]), "Car loan");
+  EXPECT_NEAR(budget(1).itemAmount[0], 100.0f, kCent);
+  EXPECT_EQ(TextOf(budget(1).itemName[1]), "Food  ");
+  // The printed page keeps one line per item too.
+  ASSERT_TRUE(WriteBudgetPage(budget(0), dir.path(), prompter));
+  EXPECT_NE(dir.Read(kBudgetPageFile).find("\nCar loan\t"), std::string::npos);
+}
+
 TEST_F(BudgetFiles, PrintReportStoresNameAndAgesAndWritesTheSameFormat) {
   BudgetHeading heading;
   heading.name = "Home";
