@@ -68,7 +68,7 @@ bool Parse(const std::vector<std::string>& args, Invocation& invocation, std::st
         return false;
       }
     } else if (arg.size() > 1 && arg[0] == '-') {
-      problem = "unknown option " + arg;
+      problem = UnknownOption(arg);
       return false;
     } else if (invocation.command.empty()) {
       invocation.command = arg;

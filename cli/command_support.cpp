@@ -16,9 +16,15 @@ std::filesystem::path FromCurrentDirectory(const std::string& name) {
   return error ? std::filesystem::path(name) : absolute;
 }
 
+std::string UnknownOption(const std::string& arg) {
+  if (arg.rfind("--", 0) == 0) return "unknown option " + arg;
+  return "unknown option " + arg + " (a file whose name begins with \"-\" is written ./" + arg +
+         ")";
+}
+
 bool TakeCommandOperand(const std::string& arg, const char* word, bool& seenCommand,
                         std::string& scenarioPath, std::string& problem) {
-  if (arg.size() > 1 && arg[0] == '-') return problem = "unknown option " + arg, false;
+  if (arg.size() > 1 && arg[0] == '-') return problem = UnknownOption(arg), false;
   if (!seenCommand) {
     if (arg != word) return problem = std::string("not a ") + word + " command", false;
     seenCommand = true;

@@ -24,6 +24,10 @@ std::filesystem::path WorkDirOrCurrent(const std::optional<std::string>& workDir
 // Paths named on the command line are taken from the current directory.
 std::filesystem::path FromCurrentDirectory(const std::string& name);
 
+// "unknown option -x", and for a word with a single dash how to give a file of that name
+// instead ("./-x", or its full path).
+std::string UnknownOption(const std::string& arg);
+
 // A word that is no option: first the command word `word`, then the one scenario file.
 bool TakeCommandOperand(const std::string& arg, const char* word, bool& seenCommand,
                         std::string& scenarioPath, std::string& problem);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "cli/command_support.h"
 #include "cli/commands.h"
 #include "cli/console_prompter.h"
 #include "core/file_io.h"
@@ -105,7 +106,7 @@ bool Parse(const std::vector<std::string>& args, GraphRequest& request, std::str
     } else if (args[i] == "--yes" || args[i] == "--no") {
       // Questions never arise here; the global answer is accepted and unused.
     } else if (args[i].size() > 1 && args[i][0] == '-') {
-      return problem = "unknown option " + args[i], false;
+      return problem = UnknownOption(args[i]), false;
     } else if (!seenCommand) {
       seenCommand = true;  // the word "graph"
     } else {

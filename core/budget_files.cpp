@@ -1,6 +1,7 @@
 #include "core/budget_files.h"
 
 #include <climits>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -52,6 +53,18 @@ std::optional<BudgetItem> ParseItemLine(std::string_view line) {
   return item;
 }
 
+// A name as the file can carry it: a scenario file may hold any bytes in its names, and a
+// line break would shift every line after it (a tab, every field after it on an item's
+// line), so that Paste All refused the budget just copied. Those are written as blanks.
+std::string WithBlanksFor(std::string text, std::string_view characters) {
+  for (char& c : text) {
+    if (characters.find(c) != std::string_view::npos) c = ' ';
+  }
+  return text;
+}
+std::string AsNameLine(const std::string& name) { return WithBlanksFor(name, "\n"); }
+std::string AsItemField(const std::string& name) { return WithBlanksFor(name, "\t\n"); }
+
 std::string WithoutTrailingBlanks(std::string text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
@@ -77,6 +90,12 @@ std::optional<Budget> ParseExchangeFile(std::string_view bytes, const Budget& cu
   budget.budgetEndAge = static_cast<int16_t>(LeadingInt(lines[3], INT16_MIN, INT16_MAX));
   SetItems(budget, items);
   RefreshBudgetTotals(budget);
+  // Amounts near the largest float make a yearly amount or the total overflow: such a file
+  // holds no budget a run could withdraw.
+  if (!std::isfinite(budget.yearlyTotal)) return std::nullopt;
+  for (int i = 0; i < ItemCount(budget); ++i) {
+    if (!std::isfinite(budget.itemYearlyAmount[i])) return std::nullopt;
+  }
   return budget;
 }
 
@@ -84,11 +103,11 @@ std::optional<Budget> ParseExchangeFile(std::string_view bytes, const Budget& cu
 
 std::string BudgetExchangeText(const Budget& budget) {
   std::string text = Format("%d\n", ItemCount(budget));
-  text += Format("%-30s\n", TextOf(budget.budgetName).c_str());
+  text += Format("%-30s\n", AsNameLine(TextOf(budget.budgetName)).c_str());
   text += Format("%3d\n", budget.budgetStartAge);
   text += Format("%3d\n", budget.budgetEndAge);
   for (int i = 0; i < ItemCount(budget); ++i) {
-    text += Format("%s\t%f\t%d\t%d\t%f\n", TextOf(budget.itemName[i]).c_str(),
+    text += Format("%s\t%f\t%d\t%d\t%f\n", AsItemField(TextOf(budget.itemName[i])).c_str(),
                    static_cast<double>(budget.itemAmount[i]), budget.itemMonthly[i],
                    budget.itemTrack[i], static_cast<double>(budget.itemRate[i]));
   }
@@ -102,7 +121,7 @@ std::string BudgetPageText(const Budget& budget) {
   for (int i = 0; i < ItemCount(budget); ++i) {
     const double rate = budget.itemRate[i];
     const double yearly = budget.itemYearlyAmount[i];
-    text += Format("%s\t%13.2f \t", TextOf(budget.itemName[i]).c_str(),
+    text += Format("%s\t%13.2f \t", AsItemField(TextOf(budget.itemName[i])).c_str(),
                    static_cast<double>(budget.itemAmount[i]));
     text += budget.itemMonthly[i] == 1 ? "X\t" : " \t";
     text += budget.itemTrack[i] == 1 ? "X\t" : " \t";

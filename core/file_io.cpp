@@ -8,6 +8,14 @@
 namespace core {
 
 std::filesystem::path ResolvePath(const std::filesystem::path& workDir, std::string_view name) {
+  // A backslash is a separator in the stored names, but a letter of a file name here: an
+  // existing file whose name has one is that file, not another one in a folder.
+  if (name.find('\\') != std::string_view::npos) {
+    std::filesystem::path asGiven{std::string(name)};
+    if (!asGiven.is_absolute() && !workDir.empty()) asGiven = workDir / asGiven;
+    std::error_code error;
+    if (std::filesystem::exists(asGiven, error)) return asGiven;
+  }
   std::string text(name);
   for (char& c : text) {
     if (c == '\\') c = '/';

@@ -11,7 +11,8 @@
 namespace core {
 
 // The stored name as a path below `workDir`: backslashes become separators, a leading ".\\"
-// means the working directory, and relative names are taken from it.
+// means the working directory, and relative names are taken from it. A name with backslashes
+// that names an existing file as it stands is that file.
 std::filesystem::path ResolvePath(const std::filesystem::path& workDir, std::string_view name);
 
 // The file's bytes, at most `maxBytes` of them; nothing when it cannot be opened.

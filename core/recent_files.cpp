@@ -14,10 +14,15 @@ void RemoveEntry(RecentFiles& recent, int index) {
 
 }  // namespace
 
-void AddRecentFile(RecentFiles& recent, std::string_view path) {
-  if (path.size() <= 3) return;
+bool IsStorablePath(std::string_view path) {
+  return path.size() <= kMaxPathLength &&
+         path.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool AddRecentFile(RecentFiles& recent, std::string_view path) {
+  if (path.size() <= 3 || !IsStorablePath(path)) return false;
   for (int i = kRecentFileCount - 1; i > 0; --i) recent[i] = std::move(recent[i - 1]);
-  recent[0] = std::string(path.substr(0, kMaxPathLength));
+  recent[0] = std::string(path);
   for (int i = 0; i + 1 < kRecentFileCount; ++i) {
     if (recent[i].empty()) continue;
     for (int later = i + 1; later < kRecentFileCount;) {
@@ -28,6 +33,7 @@ void AddRecentFile(RecentFiles& recent, std::string_view path) {
       }
     }
   }
+  return true;
 }
 
 std::vector<MenuEntry> RecentFileMenu(const RecentFiles& recent) {

@@ -1,6 +1,7 @@
 // "finance.dat": the last scenario, the start-up counter, options and the recent files.
 #include "core/settings.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -19,10 +20,11 @@ namespace {
 constexpr size_t kSettingsFileLimit = 1u << 20;  // eight lines of paths need far less
 constexpr int kFirstRecentLine = 2;
 
-// A path as one stored line: no line break inside it, at most 263 characters.
+// A path as one stored line, whole or not at all: a path that cannot be one line of the file
+// (too long, a line break inside) gives an empty line, never a shorter name of another file.
+// The same holds for a line read back.
 std::string AsLine(std::string_view path) {
-  path = path.substr(0, path.find_first_of("\r\n"));
-  return std::string(path.substr(0, kMaxPathLength));
+  return IsStorablePath(path) ? std::string(path) : std::string();
 }
 
 // Line 2 is read as "%f %f %f %f %f %f %f %f %d" reads it: in order, up to the first field
@@ -52,13 +54,29 @@ enum class RecentLines { All, AtLeastTwoCharacters };
 std::string SettingsText(const FinanceSettings& settings, RecentLines which) {
   std::string text = AsLine(settings.scenarioPath) + "\n" + NumbersLine(settings);
   for (const std::string& path : settings.recent) {
-    if (which == RecentLines::All || path.size() >= 2) text += AsLine(path) + "\n";
+    if (which == RecentLines::All || (path.size() >= 2 && IsStorablePath(path))) {
+      text += AsLine(path) + "\n";
+    }
   }
   return text;
 }
 
 std::filesystem::path SettingsPath(const std::filesystem::path& workDir) {
   return ResolvePath(workDir, kSettingsFile);
+}
+
+// The file's lines as they stand: unlike SplitLines a NUL byte stays in its line, so that a
+// path with one is refused as a whole instead of being cut at it.
+std::vector<std::string> StoredLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < bytes.size();) {
+    const size_t end = std::min(bytes.find('\n', start), bytes.size());
+    std::string_view line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    start = end + 1;
+  }
+  return lines;
 }
 
 void ReadSettingsLines(const std::vector<std::string>& lines, FinanceSettings& settings) {
@@ -92,7 +110,7 @@ SettingsStart ReadAndRenewSettings(const std::filesystem::path& workDir,
     counter = 0.0f;
     return SettingsStart::FirstStart;
   }
-  ReadSettingsLines(SplitLines(*bytes), settings);
+  ReadSettingsLines(StoredLines(*bytes), settings);
   counter = RenewedCounter(counter);
   WriteFileReplacing(SettingsPath(workDir), SettingsText(settings, RecentLines::All));
   return SettingsStart::Found;
@@ -105,7 +123,8 @@ bool WriteSettings(const std::filesystem::path& workDir, const FinanceSettings& 
 
 int StartupCounter(const FinanceSettings& settings) {
   const float counter = settings.numbers[0];
-  if (!(counter >= 0.0f && counter <= static_cast<float>(kMaxStartupCounter))) return 0;
+  // Its whole part: a stored 8.5 renews to 9.5, which still numbers the files with 9.
+  if (!(counter >= 0.0f && counter < static_cast<float>(kMaxStartupCounter + 1))) return 0;
   return static_cast<int>(counter);
 }
 

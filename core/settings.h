@@ -36,10 +36,12 @@ enum class SettingsStart { Found, FirstStart };
 // Start-up: reads "finance.dat" from `workDir` into `settings` (what the file lacks keeps the
 // value `settings` had), renews the start-up counter (1..9, one more at every start) and writes
 // the file back. Without a readable file: counter 0, and a new file with counter 1 and no paths.
+// Paths are kept whole; a path line that is no storable path (IsStorablePath) reads as empty.
 SettingsStart ReadAndRenewSettings(const std::filesystem::path& workDir, FinanceSettings& settings);
 
 // Close: the current path, line 2 with the counter as it is, and the recent entries of at least
-// 2 characters. False when the file could not be written (the old one then stays).
+// 2 characters. False when the file could not be written (the old one then stays). A path that
+// is not storable is written as an empty line.
 bool WriteSettings(const std::filesystem::path& workDir, const FinanceSettings& settings);
 
 // The counter as the whole number that names a new scenario's file, ".\\temp%d%d.ret".

@@ -12,20 +12,30 @@ constexpr const char* kMonthNames[12] = {"January",   "February", "March",    "A
                                          "May",       "June",     "July",     "August",
                                          "September", "October",  "November", "December"};
 
+// The file is read line by line: a line break inside a title or a name (a scenario file may
+// hold any bytes there) would shift every line after it, so it is written as a blank.
+std::string OneLine(std::string_view text) {
+  std::string line(text);
+  for (char& c : line) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return line;
+}
+
 }  // namespace
 
 void PlotFileWriter::WriteHead(int graphKind, std::string_view title1, std::string_view title2,
                                std::string_view title3) {
   file_.Printf("%d Groups\n", graphKind);
   for (std::string_view title : {title1, title2, title3}) {
-    file_.Printf("%.*s\n", static_cast<int>(title.size()), title.data());
+    file_.Write(OneLine(title) + "\n");
   }
 }
 
 void PlotFileWriter::WriteSizes(int points, int accountCount, const char* const* names) {
   file_.Printf("%.2f\n", static_cast<double>(points));
   file_.Printf("%d\n", accountCount);
-  for (int i = 0; i < accountCount; ++i) file_.Printf("%s\n", names[i]);
+  for (int i = 0; i < accountCount; ++i) file_.Write(OneLine(names[i]) + "\n");
 }
 
 void PlotFileWriter::WritePointStart(const float* accountValues, int accountCount, float age,
@@ -52,7 +62,7 @@ void PlotFileWriter::WritePointFlows(const float (&f)[13]) {
 
 void PlotFileWriter::WriteTrailer(const char* const* groupNames, const int* groupOfAccount,
                                   int accountCount, const float* purchasingPower, int points) {
-  for (int g = 0; g < 10; ++g) file_.Printf("%s\n", groupNames[g]);
+  for (int g = 0; g < 10; ++g) file_.Write(OneLine(groupNames[g]) + "\n");
   for (int i = 0; i < accountCount; ++i) file_.Printf("%d\n", groupOfAccount[i]);
   for (int p = 0; p < points; ++p) file_.Printf("%f\n", static_cast<double>(purchasingPower[p]));
   file_.Write("Done\n");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 #include "core/text.h"
 
@@ -80,6 +82,14 @@ std::string PlotFileFromArgument(const std::string& argument) {
     if (end == argument.size() || argument[end] == ' ') return argument.substr(0, end);
   }
   return argument;
+}
+
+std::string DataFileFromArguments(const std::vector<std::string>& args,
+                                  const std::string& commandLine) {
+  if (args.empty()) return std::string();
+  std::error_code error;
+  if (!args[0].empty() && std::filesystem::is_regular_file(args[0], error)) return args[0];
+  return PlotFileFromArgument(commandLine);
 }
 
 }  // namespace graph

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "graph/graph_kind.h"
 
@@ -37,5 +38,13 @@ std::string AccountTabTitle(int first, int accountCount);
 // the text unchanged. "tmp" inside a folder name ("/tmp/run/plotinf01.tmp") is part of the
 // name, not its end.
 std::string PlotFileFromArgument(const std::string& argument);
+
+// The data file named by a companion program's arguments. The first argument is taken whole
+// when it names an existing file, so that a path with spaces, "tmp", quotes or any other bytes
+// in it is never cut into the name of another file; otherwise PlotFileFromArgument of
+// `commandLine`, the arguments as the program reads them (kxplot its first, kxref and kxtplot
+// all of them joined by spaces). Empty when there are no arguments.
+std::string DataFileFromArguments(const std::vector<std::string>& args,
+                                  const std::string& commandLine);
 
 }  // namespace graph

@@ -14,7 +14,9 @@ constexpr int kMaxGroups = 10;
 constexpr int kRowColumns = 20;
 constexpr int kTitleLines = 3;
 constexpr size_t kMaxNameLength = 29;
-constexpr size_t kMaxTitleLength = 263;
+// A title line holds "File: " and a whole scenario path (up to 4095 characters), never a
+// path cut short.
+constexpr size_t kMaxTitleLength = 6 + 4095;
 
 // The columns of a yearly row, in their stored order.
 enum PlotColumn : int {

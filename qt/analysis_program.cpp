@@ -97,7 +97,7 @@ int RunAnalysisHeadless(const AnalysisProgram& program, const std::vector<std::s
 
 std::string AnalysisFileOf(const AnalysisProgram& program, const std::vector<std::string>& args) {
   if (args.empty()) return program.dataFile;
-  return graph::PlotFileFromArgument(Joined(args));
+  return graph::DataFileFromArguments(args, Joined(args));
 }
 
 int RunAnalysisProgram(const AnalysisProgram& program, int argc, char** argv) {

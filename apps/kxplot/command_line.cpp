@@ -63,7 +63,7 @@ const char* const kHeadlessUsage =
 
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& args) {
   WindowCommandLine line;
-  if (!args.empty()) line.plotFile = PlotFileFromArgument(args[0]);
+  if (!args.empty()) line.plotFile = graph::DataFileFromArguments(args, args[0]);
   line.currency = graph::CurrencyFromCommandLine(JoinedCommandLine(args));
   return line;
 }

@@ -70,6 +70,24 @@ TEST_F(BudgetFiles, CopyAllWritesTheExchangeFile) {
   EXPECT_TRUE(prompter.shown().empty());
 }
 
+TEST_F(BudgetFiles, CopyAllKeepsNamesWithTabsAndLineBreaksOnTheirLines) {
+  // Names as a scenario file may hold them: what Copy All writes, Paste All takes back.
+  CopyText(budget(0).budgetName, "House\nhold");
+  CopyText(budget(0).itemName[0], "Car\tloan");
+  CopyText(budget(0).itemName[1], "Fo\rod\n");
+  ASSERT_TRUE(CopyBudgetItems(budget(0), dir.path(), prompter));
+  ASSERT_TRUE(Paste(1));
+  EXPECT_EQ(TextOf(budget(1).budgetName), "House hold");
+  EXPECT_EQ(Copied(budget(1).budgetStartAge), 45);
+  ASSERT_EQ(Copied(budget(1).itemCount), 3);
+  EXPECT_EQ(TextOf(budget(1).itemName[0]), "Car loan");
+  EXPECT_NEAR(budget(1).itemAmount[0], 100.0f, kCent);
+  EXPECT_EQ(TextOf(budget(1).itemName[1]), "Fo\rod ");  // a carriage return is harmless
+  // The printed page keeps one line per item too.
+  ASSERT_TRUE(WriteBudgetPage(budget(0), dir.path(), prompter));
+  EXPECT_NE(dir.Read(kBudgetPageFile).find("\nCar loan\t"), std::string::npos);
+}
+
 TEST_F(BudgetFiles, PrintReportStoresNameAndAgesAndWritesTheSameFormat) {
   BudgetHeading heading;
   heading.name = "Home";
@@ -171,6 +189,22 @@ TEST_F(BudgetFiles, PasteAllRejectsMalformedFilesAndKeepsTheItems) {
   ExpectRejected("1\nName\n 30\n 40\nA\t1.0\t0\t0\nDooone");                // rate missing
   ExpectRejected(std::string("1\nName\n 30\n 40\nA\t1\0\t0\t0\t0\n", 26));  // cut at the NUL
   EXPECT_EQ(TextOf(budget(1).itemName[0]), "Kept");
+}
+
+TEST_F(BudgetFiles, PasteAllRejectsAmountsWhoseYearlyTotalOverflows) {
+  // 3e38 is a float, but twelve of it a month, or two such items, are not.
+  ExpectRejected("1\nName\n 30\n 40\nA\t3e38\t1\t0\t0\nDooone");
+  ExpectRejected("2\nName\n 30\n 40\nA\t3e38\t0\t0\t0\nB\t3e38\t0\t0\t0\nDooone");
+  // One such item alone, yearly, is still a budget.
+  dir.Write(kBudgetExchangeFile, "1\nName\n 30\n 40\nA\t3e38\t0\t0\t0\nDooone");
+  EXPECT_TRUE(Paste(1));
+}
+
+TEST_F(BudgetFiles, PasteAllTakesACountOfThirtyWithTwoItemsAsTwo) {
+  dir.Write(kBudgetExchangeFile, "30\nName\n 30\n 40\nA\t1\t0\t0\t0\nB\t2\t0\t0\t0\n");
+  ASSERT_TRUE(Paste(1));
+  EXPECT_EQ(Copied(budget(1).itemCount), 2);
+  for (int i = 2; i < kMaxBudgetItems; ++i) EXPECT_EQ(budget(1).itemName[i][0], '\0') << i;
 }
 
 TEST_F(BudgetFiles, PasteAllWithoutAFileSaysSo) {

@@ -46,10 +46,33 @@ TEST(AddRecentFile, PathsOfThreeCharactersOrFewerAreIgnored) {
   EXPECT_EQ(recent[0], "a.rt");
 }
 
-TEST(AddRecentFile, LongPathsAreCutToTheStoredLength) {
+TEST(AddRecentFile, LongPathsAreKeptWholeAndTooLongOnesRefused) {
   RecentFiles recent;
-  AddRecentFile(recent, std::string(1000, 'p'));
+  EXPECT_TRUE(AddRecentFile(recent, std::string(1000, 'p')));
+  EXPECT_EQ(recent[0], std::string(1000, 'p'));
+  EXPECT_TRUE(AddRecentFile(recent, std::string(kMaxPathLength, 'q')));
   EXPECT_EQ(recent[0].size(), kMaxPathLength);
+  // One more character could only be kept cut, as the name of some other file.
+  const RecentFiles before = recent;
+  EXPECT_FALSE(AddRecentFile(recent, std::string(kMaxPathLength + 1, 'r')));
+  EXPECT_EQ(recent, before);
+}
+
+TEST(AddRecentFile, PathsWithLineBreaksOrNulsAreRefused) {
+  RecentFiles recent = Six();
+  EXPECT_FALSE(AddRecentFile(recent, "NEW.RET\nOTHER.RET"));
+  EXPECT_FALSE(AddRecentFile(recent, "NEW.RET\r"));
+  EXPECT_FALSE(AddRecentFile(recent, std::string("NEW.RET\0x", 9)));
+  EXPECT_EQ(recent, Six());
+}
+
+TEST(AddRecentFile, OddNamesAreKeptAndShownByteForByte) {
+  RecentFiles recent;
+  const std::string odd = "-\"plan\"\t\xa3 1.RET";
+  EXPECT_TRUE(AddRecentFile(recent, odd));
+  EXPECT_EQ(recent[0], odd);
+  ASSERT_EQ(RecentFileMenu(recent).size(), 1u);
+  EXPECT_EQ(RecentFileMenu(recent)[0].text, "(1) " + odd);
 }
 
 TEST(RecentFileMenu, SixEntriesShowFromSixDownToOne) {

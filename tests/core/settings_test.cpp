@@ -66,6 +66,15 @@ TEST_F(FinanceDat, ImpossibleCountersStartAgainAtOne) {
   }
 }
 
+TEST_F(FinanceDat, AFractionalCounterStillNumbersTheNewScenarioFile) {
+  // 8.5 is below 9, so it is renewed to 9.5, whose whole part 9 names ".\\temp9...".
+  dir.Write(kSettingsFile, "A.RET\n8.5 0 0 0 0 0 0 0 1\n");
+  Start();
+  EXPECT_EQ(StartupCounter(settings), 9);
+  Start();  // 9.5 is 9 or more: the next start begins again at 1
+  EXPECT_EQ(StartupCounter(settings), 1);
+}
+
 TEST_F(FinanceDat, MissingAndNonNumericValuesKeepTheirDefaults) {
   settings.numbers = {0, 5, 6, 7, 8, 9, 10, 11};
   settings.askToSave = 0;
@@ -86,14 +95,59 @@ TEST_F(FinanceDat, EmptyFileCountsAsSettingsFound) {
   EXPECT_EQ(StartupCounter(settings), 1);
 }
 
-TEST_F(FinanceDat, OverLongLinesAreCutWithoutShiftingTheLinesAfterThem) {
-  const std::string longPath(5000, 'p');
+TEST_F(FinanceDat, PathsLongerThanTheOldLimitAreKeptWhole) {
+  // 400 characters: far past the 263 of the old stored format, well within what a file system
+  // takes. Read, renewed and written back without losing a character.
+  const std::string longPath = "/home/plans/" + std::string(384, 'p') + ".RET";
+  ASSERT_EQ(longPath.size(), 400u);
   dir.Write(kSettingsFile, longPath + "\n" + kNumbers + longPath + "\nB.RET\n");
   Start();
-  EXPECT_EQ(settings.scenarioPath, std::string(kMaxPathLength, 'p'));
-  EXPECT_EQ(StartupCounter(settings), 4);
-  EXPECT_EQ(settings.recent[0].size(), kMaxPathLength);
+  EXPECT_EQ(settings.scenarioPath, longPath);
+  EXPECT_EQ(settings.recent[0], longPath);
   EXPECT_EQ(settings.recent[1], "B.RET");
+  EXPECT_EQ(File(), longPath + "\n" +
+                        "  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" + longPath +
+                        "\nB.RET\n\n\n\n\n");
+}
+
+TEST_F(FinanceDat, OverLongLinesAreDroppedNotCutAndTheLinesAfterThemStay) {
+  const std::string tooLong(kMaxPathLength + 1, 'p');
+  dir.Write(kSettingsFile, tooLong + "\n" + kNumbers + tooLong + "\nB.RET\n");
+  Start();
+  EXPECT_EQ(settings.scenarioPath, "");  // no shorter name of some other file
+  EXPECT_EQ(StartupCounter(settings), 4);
+  EXPECT_EQ(settings.recent[0], "");
+  EXPECT_EQ(settings.recent[1], "B.RET");
+}
+
+TEST_F(FinanceDat, APathLineWithANulIsDroppedNotCutAtIt) {
+  dir.Write(kSettingsFile,
+            std::string("A.RET\0B.RET\n", 12) + kNumbers + std::string("C.RET\0D\nE.RET\n", 14));
+  Start();
+  EXPECT_EQ(settings.scenarioPath, "");
+  EXPECT_EQ(settings.recent[0], "");
+  EXPECT_EQ(settings.recent[1], "E.RET");
+}
+
+TEST_F(FinanceDat, PathsThatCannotBeOneLineAreNeverWrittenCut) {
+  // The current path keeps its line, empty; recent entries that cannot be stored are left out
+  // like the short ones, so that the next entry still shows in the menu.
+  settings.scenarioPath = "A.RET\nB.RET";
+  settings.recent = {"C.RET\rD.RET", std::string(kMaxPathLength + 1, 'q'), "E.RET", "", "", ""};
+  ASSERT_TRUE(WriteSettings(dir.path(), settings));
+  EXPECT_EQ(File(), "\n  0.00   0.00   0.00   0.00   0.00   0.00   0.00   0.00 1\nE.RET\n");
+}
+
+TEST_F(FinanceDat, OddNamesAreKeptByteForByte) {
+  // Quotes, a tab, a leading "-", spaces and Latin-1 letters (the pound sign is byte 163).
+  const std::string odd = "-\"my\" plan\t\xa3\xe9t\xe9 'x'.RET";
+  dir.Write(kSettingsFile, odd + "\n" + kNumbers + odd + "\n");
+  Start();
+  EXPECT_EQ(settings.scenarioPath, odd);
+  EXPECT_EQ(settings.recent[0], odd);
+  ASSERT_TRUE(WriteSettings(dir.path(), settings));
+  EXPECT_EQ(File(),
+            odd + "\n  4.00   2.50  10.00   0.00  -1.25 100.00   7.00   0.00 1\n" + odd + "\n");
 }
 
 TEST_F(FinanceDat, AnyBytesAreSurvived) {
@@ -118,11 +172,13 @@ TEST_F(FinanceDat, CloseWritesTheCounterAsItIsAndOnlyRealEntries) {
 }
 
 TEST_F(FinanceDat, PathsAreWrittenAsOneLineEach) {
+  // A path with a line break cannot be one line: it is left out rather than cut into "two",
+  // which would name another file.
   settings.scenarioPath = "two\nlines.RET";
   ASSERT_TRUE(WriteSettings(dir.path(), settings));
-  EXPECT_EQ(File().substr(0, 4), "two\n");
+  EXPECT_EQ(File().substr(0, 2), "\n ");
   Start();
-  EXPECT_EQ(settings.scenarioPath, "two");
+  EXPECT_EQ(settings.scenarioPath, "");
   EXPECT_EQ(StartupCounter(settings), 1);
 }
 

@@ -45,6 +45,33 @@ TEST(PlotFile, ReportTitlesReplaceTheTitleLines) {
             "1 Groups\nFile: TEST.RET\nPlan B\nTime: 2:05:09 PM \n3.00\n1\n");
 }
 
+TEST(PlotFile, LongAndOddScenarioPathsAreWrittenWholeOnTheFileLine) {
+  // Far past the 263 characters of the old format, with quotes, a tab, a leading "-" and
+  // Latin-1 bytes: the "File:" line holds the path as it is.
+  Harness h;
+  h.AddAccount("Cash", core::kInvestmentSavings, 1000.0f, 0.0f);
+  const std::string path = "-\"plans\"\t\xa3/" + std::string(400, 'p') + ".RET";
+  h.ctx->env.scenarioName = path;
+  h.RunText(engine::ScheduleMode::List);
+  const std::string file = h.dir.Read("plotinf01.tmp");
+  EXPECT_EQ(file.substr(0, 9 + 6 + path.size() + 1), "1 Groups\nFile: " + path + "\n");
+}
+
+TEST(PlotFile, LineBreaksInTitlesAndNamesCannotShiftTheLinesAfterThem) {
+  // A scenario file may hold any bytes in its names and titles; each stays one line.
+  Harness h;
+  h.AddAccount("Ca\nsh", core::kInvestmentSavings, 1000.0f, 0.0f);
+  core::CopyText(h.scenario.groups.groupName[0], "Li\r\nquid");
+  core::CopyText(h.scenario.titles.title[1], "Plan\nB");
+  h.scenario.titles.printTitle[1] = 1;
+  h.ctx->env.scenarioName = "two\nlines.RET";
+  h.RunText(engine::ScheduleMode::List);
+  const std::string file = h.dir.Read("plotinf01.tmp");
+  EXPECT_EQ(file.substr(0, 67),
+            "1 Groups\nFile: two lines.RET\nPlan B\nTime: 2:05:09 PM \n3.00\n1\nCa sh\n");
+  EXPECT_NE(file.find("\nLi  quid\n"), std::string::npos);
+}
+
 TEST(PlotFile, UnwritableWorkingDirectoryEndsTheRunWithAMessage) {
   Harness h;
   h.AddAccount("Cash", core::kInvestmentSavings, 1000.0f, 0.0f);

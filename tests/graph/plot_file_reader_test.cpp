@@ -149,6 +149,16 @@ TEST(PlotFileReader, CountsBeyondTheTablesAreReadPastNotStored) {
   EXPECT_FLOAT_EQ(read.purchasingPower[98], 1.5f);
 }
 
+TEST(PlotFileReader, ATitleLineWithALongPathIsReadWhole) {
+  // The planner writes "File: " and the scenario's whole path, however long.
+  const std::string title = "File: /home/plans/" + std::string(400, 'p') + ".RET";
+  PlotData read = Parsed("1 Groups\n" + title + "\nb\nc\n0.00\n0\n");
+  EXPECT_EQ(read.titleLines[0], title);
+  const std::string tooLong(kMaxTitleLength + 10, 't');
+  read = Parsed("1 " + tooLong + "\n" + tooLong + "\nb\nc\n0.00\n0\n");
+  EXPECT_EQ(read.titleLines[0].size(), kMaxTitleLength);  // storage stays bounded
+}
+
 TEST(PlotFileReader, OddValuesReadAsSomethingDrawable) {
   std::string text =
       "1 Groups\na\nb\nc\n1e30\n-5\n";  // absurd point count, negative account count

@@ -109,6 +109,18 @@ class CompareHeadlessTest : public QObject {
              graph::Currency::Dollars);
     QVERIFY(kxcomp::ParseWindowCommandLine({}).plotFile.empty());
   }
+
+  // Paths at their limits are taken whole: 400 characters, "tmp" and spaces, quotes, a tab,
+  // a pound sign, a leading "-" in a name.
+  void longAndOddPathsAreTakenWhole() {
+    const std::string odd = "/plans/-\"my\" tmp files\t\xa3/" + std::string(380, 'p') + ".kxp";
+    QCOMPARE(kxcomp::ParseWindowCommandLine({odd, "Dollars"}).plotFile, odd);
+    std::string problem;
+    std::optional<kxcomp::HeadlessRequest> request =
+        kxcomp::ParseHeadless({"--tabs", odd, odd + "2", "Pounds"}, problem);
+    QVERIFY(request.has_value());
+    QCOMPARE(request->files, (std::vector<std::string>{odd, odd + "2"}));
+  }
 };
 
 QTEST_MAIN(CompareHeadlessTest)

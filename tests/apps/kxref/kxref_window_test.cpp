@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sstream>
 
@@ -205,6 +206,16 @@ class KxrefWindowTest : public QObject {
     QCOMPARE(kxqt::AnalysisFileOf(program, {"ref.tmp", "Pounds"}), std::string("ref.tmp"));
     QCOMPARE(kxqt::AnalysisFileOf(program, {}), std::string("ref.tmp"));
     QCOMPARE(kxqt::AnalysisFileOf(program, {"/tmp/run/ref.tmp"}), std::string("/tmp/run/ref.tmp"));
+  }
+
+  void anExistingPathWithTmpAndSpacesInItIsTakenWhole() {
+    // The "tmp" rule alone would cut this at "my tmp", the name of no file.
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/my tmp \"ref\".tmp";
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(kxqt::AnalysisFileOf(kxref::RefinanceProgram(), {path, "Dollars"}), path);
   }
 
   void headlessRenderAndItsFailures() {
