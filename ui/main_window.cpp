@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QScreen>
+#include <algorithm>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <cstring>
@@ -173,12 +175,19 @@ void MainWindow::BuildFolders() {
 
 void MainWindow::PlaceWindow() {
   const core::PageSettings& prefs = planner_.preferences();
+  int width = kStartWidth;
+  int height = kStartHeight;
   if (prefs.windowWidth >= kSmallestWidth && prefs.windowHeight >= kSmallestHeight) {
-    setGeometry(prefs.windowLeft, prefs.windowTop, prefs.windowWidth, prefs.windowHeight);
-  } else {
-    move(prefs.windowLeft, prefs.windowTop);
-    resize(kStartWidth, kStartHeight);
+    width = prefs.windowWidth;
+    height = prefs.windowHeight;
   }
+  // A stored size from another screen (or a damaged file) is held to this one.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    width = std::min(width, std::max(kSmallestWidth, available.width()));
+    height = std::min(height, std::max(kSmallestHeight, available.height()));
+  }
+  setGeometry(prefs.windowLeft, prefs.windowTop, width, height);
 }
 
 void MainWindow::RegisterPlace(const std::string& name, PlaceOpener opener) {
@@ -300,7 +309,7 @@ void MainWindow::ApplyFolderFonts() {
 }
 
 void MainWindow::MenusChanged() {
-  setWindowTitle(kxqt::ToQString(planner_.Title()));
+  setWindowTitle(kxqt::PathToQString(planner_.Title()));
   for (int b = 0; b < static_cast<int>(budgetActions_.size()); ++b) {
     budgetActions_[b]->setText(kxqt::ToQString(planner_.BudgetMenuText(b)));
   }
@@ -319,7 +328,10 @@ void MainWindow::RebuildRecentFiles() {
   recentSeparator_->setVisible(!entries.empty());
   QAction* before = actions_.at(5);
   for (const core::MenuEntry& entry : entries) {
-    auto* action = new QAction(kxqt::PathToQString(entry.text), file);
+    // A menu reads '&' as a mnemonic and a tab as the start of the keys.
+    QString text = kxqt::PathToQString(entry.text);
+    text.replace(QLatin1Char('&'), QStringLiteral("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
+    auto* action = new QAction(text, file);
     action->setObjectName(QStringLiteral("command-%1").arg(entry.command));
     const int number = entry.command;
     connect(action, &QAction::triggered, this, [this, number] { planner_.Execute(number); });
