@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "core/text.h"
+#include "graph/graph_kind.h"
 #include "graph/plot_data.h"
 #include "planner/graph_zoom.h"
 #include "qt/latin1_text.h"
@@ -41,6 +42,14 @@ graph::DrawnGraph GraphFolder::DrawOn(graph::Canvas& canvas, const graph::Rect& 
                            graph::Program::Planner, planner_.zoom().zoomed());
   graph::DrawnGraph drawn = graph::DrawGraph(canvas, planner_.plot(), options);
   const graph::PlotData& plot = planner_.plot();
+  if (!printing && !drawn.pie) {
+    // The folder's heading ("NET WORTH", ...) above the plot; a printed page has its own title.
+    const std::string heading = graph::KindTitle(view_.kind);
+    graph::FontScope bold(canvas, graph::Font{"Courier", fontHeight(), 700});
+    const graph::GraphLayout& layout = drawn.layout;
+    canvas.DrawText({layout.x0 + layout.W / 2 - canvas.TextWidth(heading) / 2, area.top + 4},
+                    heading, graph::kBlack, graph::kTransparentText);
+  }
   if (!drawn.pie && view_.kind == graph::GraphKind::NetWorth && plot.pointCount > 0 &&
       planner_.document().scenario.initial.todaysPurchasingPower == 1) {
     const std::string caption = core::Format("Calculations in Age %-5.2f Purchasing Power",

@@ -152,6 +152,7 @@ void MainWindow::BuildFolders() {
       case Folder::Maker:
         maker_ = new QTextBrowser(tabs_);
         maker_->setOpenExternalLinks(false);
+        maker_->setSearchPaths({kxqt::DefaultHelpDir()});  // its links lead to the help pages
         maker_->setHtml(MakerPage());
         folder = maker_;
         break;
