@@ -13,6 +13,7 @@
 #include "graph/monte_carlo_graph.h"
 #include "planner/planner.h"
 #include "platform/scripted.h"
+#include "tests/apps/kxplan/planner_window.h"
 #include "tests/apps/window_harness.h"
 #include "tests/core/test_scenarios.h"
 #include "ui/graph_folder.h"
@@ -23,22 +24,10 @@
 
 using apps_testing::ShowExposed;
 
-class KxplanGraphsTest : public QObject {
+class KxplanGraphsTest : public apps_testing::PlannerWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<platform::ScriptedPlatform> platform_;
-  std::unique_ptr<planner::Planner> planner_;
-  std::unique_ptr<kxui::MainWindow> window_;
-
-  void Start() {
-    planner_ = std::make_unique<planner::Planner>(
-        platform_->services(), dir_->path().toStdString(), planner::StartupOptions{});
-    window_ = std::make_unique<kxui::MainWindow>(*planner_);
-    ShowExposed(*window_);
-    planner_->StartUp();
-  }
 
   QStringList AccountTabTitles() {
     QStringList titles;
@@ -75,14 +64,8 @@ class KxplanGraphsTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    platform_ = std::make_unique<platform::ScriptedPlatform>();
-  }
-  void cleanup() {
-    window_.reset();
-    planner_.reset();
-  }
+  void init() { Prepare(); }
+  void cleanup() { Finish(); }
 
   void accountTabsComeInBlocksOfTen() {
     Start();

@@ -23,6 +23,7 @@
 #include "planner/command_table.h"
 #include "planner/planner.h"
 #include "platform/scripted.h"
+#include "tests/apps/kxplan/planner_window.h"
 #include "tests/apps/window_harness.h"
 #include "ui/folder_names.h"
 #include "ui/main_window.h"
@@ -31,25 +32,10 @@
 
 using apps_testing::ShowExposed;
 
-class KxplanWindowTest : public QObject {
+class KxplanWindowTest : public apps_testing::PlannerWindowTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<platform::ScriptedPlatform> platform_;
-  std::unique_ptr<planner::Planner> planner_;
-  std::unique_ptr<kxui::MainWindow> window_;
-
-  kxui::MainWindow& Start() {
-    planner_ = std::make_unique<planner::Planner>(
-        platform_->services(), dir_->path().toStdString(), planner::StartupOptions{});
-    window_ = std::make_unique<kxui::MainWindow>(*planner_);
-    ShowExposed(*window_);
-    planner_->StartUp();
-    platform_->prompter.Clear();
-    return *window_;
-  }
-  std::vector<std::string> Messages() const { return platform_->prompter.Lines(); }
 
   // The texts of the File menu's entries between the recent files' separator and Exit.
   QStringList RecentEntries() {
@@ -67,14 +53,8 @@ class KxplanWindowTest : public QObject {
   }
 
  private Q_SLOTS:
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    platform_ = std::make_unique<platform::ScriptedPlatform>();
-  }
-  void cleanup() {
-    window_.reset();
-    planner_.reset();
-  }
+  void init() { Prepare(); }
+  void cleanup() { Finish(); }
 
   void menusCarryTheTableTextsAndKeys() {
     Start();
