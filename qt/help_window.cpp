@@ -38,11 +38,30 @@ bool QtHelpViewer::OpenManual() {
   return !path.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+namespace {
+
+// The help window: pages as they are, but for the suite page, whose version is filled in.
+class HelpBrowser final : public QTextBrowser {
+ public:
+  QVariant loadResource(int type, const QUrl& name) override {
+    QVariant resource = QTextBrowser::loadResource(type, name);
+    if (type != QTextDocument::HtmlResource || !name.path().endsWith(QStringLiteral("suite.html"))) {
+      return resource;
+    }
+    QString text = resource.typeId() == QMetaType::QByteArray
+                       ? QString::fromUtf8(resource.toByteArray())
+                       : resource.toString();
+    return text.replace(QStringLiteral("@VERSION@"), QStringLiteral(KX_VERSION));
+  }
+};
+
+}  // namespace
+
 QtHelpViewer::~QtHelpViewer() { delete window_; }
 
 void QtHelpViewer::ShowHelp(const std::string& helpFile, int topic) {
   if (window_ == nullptr) {
-    window_ = new QTextBrowser;
+    window_ = new HelpBrowser;
     window_->setWindowTitle(QStringLiteral("Help"));
     window_->resize(560, 420);
     window_->setOpenExternalLinks(false);

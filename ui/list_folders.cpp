@@ -75,23 +75,4 @@ void ScenarioFolder::Refresh() {
   }
 }
 
-QWidget* NewPendingFolder(const char* heading, const char* text, QWidget* parent) {
-  auto* folder = new QWidget(parent);
-  auto* layout = new QVBoxLayout(folder);
-  if (heading != nullptr) {
-    auto* title = new QLabel(QString::fromLatin1(heading), folder);
-    QFont bold = title->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.4);
-    title->setFont(bold);
-    title->setAlignment(Qt::AlignHCenter);
-    layout->addWidget(title);
-  }
-  auto* note = new QLabel(QString::fromLatin1(text), folder);
-  note->setWordWrap(true);
-  note->setAlignment(Qt::AlignCenter);
-  layout->addWidget(note, 1);
-  return folder;
-}
-
 }  // namespace kxui

@@ -38,8 +38,4 @@ class ScenarioFolder final : public QWidget {
   QListWidget* list_;
 };
 
-// A folder whose contents come with a later part of the planner: its heading and a line
-// saying what it will show.
-QWidget* NewPendingFolder(const char* heading, const char* text, QWidget* parent);
-
 }  // namespace kxui
