@@ -36,6 +36,7 @@ Planner::Planner(platform::Services services, std::filesystem::path workDir,
 Planner::~Planner() = default;
 
 bool Planner::StartUp(const std::optional<std::string>& scenarioPath) {
+  calculators_.tradeOff = calc::ReadTradeSettings(workDir_);
   const bool firstStart =
       core::ReadAndRenewSettings(workDir_, settings_) == core::SettingsStart::FirstStart;
   ViewMenusChanged();

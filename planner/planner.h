@@ -20,6 +20,7 @@
 #include "engine/scenario_description.h"
 #include "engine/schedule_list.h"
 #include "graph/plot_data.h"
+#include "planner/calculator_values.h"
 #include "planner/graph_zoom.h"
 #include "planner/planner_view.h"
 #include "planner/startup_options.h"
@@ -148,6 +149,17 @@ class Planner {
   // The random rates from `seed` on, so that an analysis can be repeated (tests, scripts).
   void SeedRandomRates(uint64_t seed) { run_->random.source.Seed(seed); }
 
+  // --- The calculators
+  CalculatorValues& calculators() { return calculators_; }
+  // "Graph" of the refinance analysis: the analysis, "ref.tmp", then kxref started on it.
+  bool GraphRefinance(const calc::RefinanceInputs& inputs);
+  // "Graph" of the trade-off analysis: "trade.tmp", then kxtplot started on it.
+  bool GraphTradeOff(const calc::TradeOffInputs& inputs);
+  // OK of the trade-off analysis: the inputs kept and written to "tradeinf.dat".
+  bool KeepTradeOff(const calc::TradeOffInputs& inputs);
+  // The scenario's tax rate, which the trade-off analysis may apply.
+  float TaxRate() const { return document_.scenario.initial.taxRate; }
+
   // --- Preferences
   DisplayPreferences displayPreferences() const;
   // The Preferences dialog's OK: the three switches (both copies of the font switch), the
@@ -218,6 +230,7 @@ class Planner {
   int scenarioVersion_ = 0;  // counts the runs that followed a change of the scenario
   int monteCarloVersion_ = -1;
   engine::MonteCarloResult monteCarlo_;
+  CalculatorValues calculators_;
 };
 
 }  // namespace planner
