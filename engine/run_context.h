@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/scenario.h"
+#include "engine/debt_payments.h"
 #include "engine/plot_file_writer.h"
 #include "engine/random_state.h"
 #include "engine/record_files.h"
@@ -68,6 +69,8 @@ struct RunContext {
   float mortgagePrincipal = 0.0f;  // principal of all mortgages repaid in the run
   int plotPoints = 0;
   std::array<float, core::kMaxAccounts> allocationWeights{};
+  // Per event: how far a loan's or mortgage's payment schedule has been replayed.
+  std::array<SchedulePlace, core::kEventTableCapacity> debtSchedules{};
 
   core::Scenario& s() { return *scenario; }
   const core::Scenario& s() const { return *scenario; }

@@ -443,6 +443,7 @@ bool BeginRun(RunContext& ctx) {
     core::FinancialEvent& event = scenario.events[e];
     if (event.kind != core::kLoan && event.kind != core::kMortgage) continue;
     event.runPaidOff = 0;
+    ctx.debtSchedules[static_cast<size_t>(e)] = SchedulePlace{};
     if (core::IsCreditCard(event)) event.runAmount = event.amount;
   }
   if (ctx.options.trackFlows) ctx.flows.ClearYear();
