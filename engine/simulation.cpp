@@ -277,7 +277,7 @@ void AddStartingCardBalances(RunContext& ctx) {
 
 void ProbeBalance(RunContext& ctx) {
   if (ctx.options.probeAge != ctx.wholeAge) return;
-  const int index = core::FindAccountIndex(ctx.s(), ctx.options.probeAccountId);
+  const int index = ctx.AccountIndex(ctx.options.probeAccountId);
   if (index < 0) return;
   ctx.results.probeBalance = ctx.s().account(index).balance;
   ctx.results.probeFound = true;
@@ -430,6 +430,7 @@ bool BeginRun(RunContext& ctx) {
   if (ctx.options.showDetails) EmitInitialRates(ctx);
   SortEventsForRun(scenario);
   core::SortAccountsByAccessOrder(scenario);
+  ctx.accounts.Build(scenario);
   ctx.totals.liabilities = 0.0f;
   ctx.loopStartAge = static_cast<float>(WholeAge(ctx.currentAge));
   const float smallest = SmallestEventStartAge(scenario);
@@ -471,6 +472,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
     ctx.plot.Close();
     if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
     RemovePseudoEventsKeepingTags(ctx);
+    ctx.accounts.Forget();
     return begun;
   }
   ctx.results.inflationByAge.fill(0.0f);
@@ -492,6 +494,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
   ctx.records.Finish();
   if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
   RemovePseudoEventsKeepingTags(ctx);
+  ctx.accounts.Forget();
   return true;
 }
 

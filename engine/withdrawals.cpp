@@ -118,7 +118,7 @@ float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int 
   // Before the first results year the balances are not yet the plan's and nothing is paid;
   // drawing here would charge taxes and raise flags for money that never moved.
   if (!ctx.InResults()) return amount;
-  const int index = core::FindAccountIndex(ctx.s(), accountId);
+  const int index = ctx.AccountIndex(accountId);
   if (index < 0) return amount;  // a dangling reference supplies nothing
   core::Account& account = ctx.s().account(index);
   float rest = amount;
