@@ -226,8 +226,10 @@ void EmitSevenColumns(RunContext& ctx, float shownAge) {
                 Money{t.equity}, Money{t.liabilities}, Money{t.NetWorth()});
 }
 
-// Net worth deflated to the start age; stored for results years.
+// Net worth deflated to the start age; stored for results years. Its cost grows with the
+// square of the years, so a run that neither keeps nor shows it does not work it out.
 void PurchasingPower(RunContext& ctx, bool store) {
+  if (!ctx.options.keepPurchasingPower && !ctx.sink.Wants()) return;
   float pp = ctx.totals.NetWorth();
   const int first = WholeAge(ctx.currentAge) + 1;
   for (int i = ctx.wholeAge; i >= first; --i) {
