@@ -15,16 +15,8 @@ void AccountLookup::Build(const core::Scenario& scenario) {
   scenario_ = &scenario;
 }
 
-int AccountLookup::IndexOf(const core::Scenario& scenario, uint16_t accountId) const {
-  if (&scenario != scenario_ || scenario.accountCount() != count_) {
-    return core::FindAccountIndex(scenario, accountId);
-  }
-  const int index = position_[accountId];
-  // An account whose identifier changed since the run began is searched for again.
-  if (index >= 0 && scenario.account(index).accountId != accountId) {
-    return core::FindAccountIndex(scenario, accountId);
-  }
-  return index;
+int AccountLookup::Searched(const core::Scenario& scenario, uint16_t accountId) {
+  return core::FindAccountIndex(scenario, accountId);
 }
 
 }  // namespace engine
