@@ -147,13 +147,19 @@ void WritePlotSizes(RunContext& ctx) {
 // Processing order: kind as a signed number (RMD options first), then start age; stable.
 void SortEventsForRun(core::Scenario& scenario) {
   core::FinancialEvent* first = scenario.events.data();
-  std::stable_sort(first, first + scenario.eventCount(),
-                   [](const core::FinancialEvent& a, const core::FinancialEvent& b) {
-                     const auto ka = static_cast<int16_t>(a.kind);
-                     const auto kb = static_cast<int16_t>(b.kind);
-                     if (ka != kb) return ka < kb;
-                     return a.startAge < b.startAge;
-                   });
+  core::FinancialEvent* last = first + scenario.eventCount();
+  const auto before = [](const core::FinancialEvent& a, const core::FinancialEvent& b) {
+    const auto ka = static_cast<int16_t>(a.kind);
+    const auto kb = static_cast<int16_t>(b.kind);
+    if (ka != kb) return ka < kb;
+    return a.startAge < b.startAge;
+  };
+  // The order of the last run is usually still there, and the stable sort would leave it as
+  // it is; a start age that is not a number orders nothing, so then the sort decides.
+  const bool comparable = std::none_of(
+      first, last, [](const core::FinancialEvent& e) { return std::isnan(e.startAge); });
+  if (comparable && std::is_sorted(first, last, before)) return;
+  std::stable_sort(first, last, before);
 }
 
 float SmallestEventStartAge(const core::Scenario& scenario) {
