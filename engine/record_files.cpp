@@ -84,16 +84,14 @@ void AgeAndName(LineBuilder& line, float age, std::string_view name) {
 
 }  // namespace
 
-void RecordFiles::Amount(TextFile& file, float age, Name name, float amount) {
-  if (!file.IsOpen()) return;
+void RecordFiles::WriteAmount(TextFile& file, float age, Name name, float amount) {
   LineBuilder line;
   AgeAndName(line, age, NameText(name).view());
   line.Fixed(static_cast<double>(amount), 2, 13).Char('\n');
   file.Write(line.view());
 }
 
-void RecordFiles::TransferAmount(TextFile& file, float age, Name name, float amount) {
-  if (!file.IsOpen()) return;
+void RecordFiles::WriteTransferAmount(TextFile& file, float age, Name name, float amount) {
   LineBuilder line;
   AgeAndName(line, age, NameText(name).view());
   line.Fixed(static_cast<double>(amount), 2, 11, true).Char('\n');

@@ -42,11 +42,20 @@ struct RecordFiles {
   void Finish();
 
   // The usual record lines: "%5.1f\t%s\t%13.2f\n" and the transfers' "%5.1f\t%s\t%-11.2f\n".
-  static void Amount(TextFile& file, float age, Name name, float amount);
-  static void TransferAmount(TextFile& file, float age, Name name, float amount);
+  // Inline, so that a run without files (every trial) only asks whether the file is open.
+  static void Amount(TextFile& file, float age, Name name, float amount) {
+    if (file.IsOpen()) WriteAmount(file, age, name, amount);
+  }
+  static void TransferAmount(TextFile& file, float age, Name name, float amount) {
+    if (file.IsOpen()) WriteTransferAmount(file, age, name, amount);
+  }
   // "bigfile.tmp": "%5.1f\t%s\t%d\t%13.2f\n".
   void Item(float age, Name label, int category, float amount);
   void Item(float age, const char* label, int category, float amount);
+
+ private:
+  static void WriteAmount(TextFile& file, float age, Name name, float amount);
+  static void WriteTransferAmount(TextFile& file, float age, Name name, float amount);
 };
 
 }  // namespace engine
