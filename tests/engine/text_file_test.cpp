@@ -44,6 +44,20 @@ TEST(TextFile, ReopeningClosesTheFirstFileAtItsLength) {
   EXPECT_EQ(dir.Read("second.tmp"), "two\n");
 }
 
+TEST(TextFile, LongLinesAndTextsLargerThanTheBuffer) {
+  TempDir dir;
+  const std::string title(3000, 't');
+  const std::string body(100000, 'b');
+  {
+    TextFile file;
+    ASSERT_TRUE(file.Open(dir / "plotinf01.tmp"));
+    file.Printf("File: %s\n", title.c_str());
+    file.Write(body);
+    file.Printf("%d Groups\n", 7);
+  }
+  EXPECT_EQ(dir.Read("plotinf01.tmp"), "File: " + title + "\n" + body + "7 Groups\n");
+}
+
 TEST(TextFile, AFileThatCannotBeOpenedIsReported) {
   TempDir dir;
   TextFile file;
