@@ -90,7 +90,7 @@ bool CheckScheduleFile(RunContext& ctx) {
 void FinishScheduleFile(RunContext& ctx) {
   if (ctx.mode == ScheduleMode::List) return;
   if (ctx.env.fileText != nullptr) {
-    *ctx.env.fileText = ctx.sink.TakeFileText();
+    ctx.sink.HandOverFileText(*ctx.env.fileText);
     return;
   }
   if (ctx.options.silent && ctx.sink.fileText().empty()) return;
