@@ -45,8 +45,9 @@ struct Taken {
 
 // The rule shared by every way of withdrawing: take the amount when the account keeps money,
 // else take the whole balance. Inlined: returning the result through memory stalled each call.
-[[gnu::always_inline]] inline Taken TakeFromAccount(RunContext& ctx, core::Account& account, float wanted, int purpose,
-                      int eventIndex, DetailIndent indent) {
+[[gnu::always_inline]] inline Taken TakeFromAccount(RunContext& ctx, core::Account& account,
+                                                    float wanted, int purpose, int eventIndex,
+                                                    DetailIndent indent) {
   const float balance = account.balance;
   const bool keepsMoney = balance - wanted > 0.0f;
   const float taken = keepsMoney ? wanted : balance;

@@ -25,8 +25,7 @@ void PayDividend(RunContext& ctx, const Account& payer) {
   if (slot >= core::kSlotCount) return;
   const float rate = scenario.dividends.dividendRate[slot];
   if (rate <= 0.0f) return;
-  const int receiverIndex =
-      ctx.AccountIndex(scenario.dividends.dividendAccountId[slot]);
+  const int receiverIndex = ctx.AccountIndex(scenario.dividends.dividendAccountId[slot]);
   if (receiverIndex < 0) return;
   Account& receiver = scenario.account(receiverIndex);
   OwnedAccumulators& owned = ctx.owned;
