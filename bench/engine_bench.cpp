@@ -1,14 +1,21 @@
 // The cost of one simulation run: the planner reruns after every edit and the Monte Carlo
-// analysis repeats the run up to 1000 times (measured as trials per second). Scenarios built
-// in code (a small one and the largest the editor allows) and, when found, the example
-// scenarios of the build's data folder (KX_EXAMPLES_DIR, default "data").
+// analysis repeats the run up to 1000 times. Each scenario is measured three ways as one run
+// (bare; with the results files and plot file; with the files and the whole schedule text),
+// reported as time per simulated year, and as an analysis of 1000 trials on one thread and on
+// every processor, reported as trials per second of real time. The scenarios: a small one built
+// in code, the largest one and the debt-heavy one of bench/scenarios (KX_BENCH_SCENARIOS_DIR),
+// and the example scenarios of the build's data folder when found (KX_EXAMPLES_DIR, default
+// "data").
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "cli/cli.h"
 #include "core/accounts.h"
 #include "core/events.h"
 #include "core/scenario.h"
@@ -64,67 +71,48 @@ core::Scenario SmallScenario() {
   return s;
 }
 
-// 50 accounts of every kind, 150 events spread over 99 years.
-core::Scenario LargestScenario() {
-  core::Scenario s = core::MakeNewScenario();
-  s.initial.startAge = 20.0f;
-  s.initial.endAge = 119.0f;
-  uint16_t ids[core::kMaxAccounts];
-  for (int i = 0; i < core::kMaxAccounts; ++i) {
-    const auto kind = static_cast<uint16_t>(i % 5);
-    ids[i] =
-        AddAccount(s, core::Format("Account %02d", i), kind,
-                   10000.0f + 100.0f * static_cast<float>(i), kind <= core::kEquity ? 2.0f : 5.0f);
-    s.dividends.dividendRate[i] = i % 7 == 2 ? 1.5f : 0.0f;
-    s.dividends.dividendAccountId[i] = ids[i];
-  }
-  for (int e = 0; e < core::kMaxEvents; ++e) {
-    const float start = 20.0f + static_cast<float>(e % 60);
-    const uint16_t to = ids[(e * 7 + 2) % core::kMaxAccounts];
-    const uint16_t from = ids[(e * 3 + 3) % core::kMaxAccounts];
-    switch (e % 4) {
-      case 0: {
-        core::FinancialEvent& d = AddEvent(s, core::kDeposit, core::Format("Deposit %d", e), start,
-                                           start + 30.0f, 1000.0f);
-        d.accountId = to;
-        d.applyInflation = 1;
-        d.taxDeposit = static_cast<uint16_t>(e % 3 == 0);
-        break;
-      }
-      case 1:
-        AddEvent(s, core::kWithdrawal, core::Format("Spend %d", e), start, start + 40.0f, 800.0f)
-            .appliedRate = 2.0f;
-        break;
-      case 2: {
-        core::FinancialEvent& t =
-            AddEvent(s, core::kTransfer, core::Format("Move %d", e), start, start + 20.0f, 500.0f);
-        t.fromAccountId = from;
-        t.accountId = to;
-        break;
-      }
-      default: {
-        core::FinancialEvent& f =
-            AddEvent(s, core::kFundamentals, core::Format("Rates %d", e), start, start, 15.0f);
-        f.newInflationRate = 3.0f + static_cast<float>(e % 3);
-        f.rateAccountId = to;
-        f.newAccountRate = 4.0f + static_cast<float>(e % 4);
-        break;
-      }
+// A folder of its own for the run's files, with the life tables of Rule 72T beside them.
+class WorkFolder {
+ public:
+  explicit WorkFolder(const char* purpose)
+      : path_(std::filesystem::temp_directory_path() /
+              core::Format("kxbench-%s-%d", purpose, ::getpid())) {
+    std::filesystem::create_directories(path_);
+    const char* data = std::getenv("KX_EXAMPLES_DIR");
+    const std::filesystem::path folder = data != nullptr ? data : "data";
+    std::error_code error;
+    for (const char* table : {"mort.dat", "jointtab.dat"}) {
+      std::filesystem::copy_file(folder / table, path_ / table,
+                                 std::filesystem::copy_options::overwrite_existing, error);
     }
   }
-  core::RecomputeInitialTotals(s);
-  return s;
+  ~WorkFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(path_, error);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::unique_ptr<engine::RunContext> MakeContext(const WorkFolder& folder,
+                                                platform::Prompter& prompter) {
+  auto ctx = std::make_unique<engine::RunContext>();
+  ctx->env.workDir = folder.path();
+  ctx->env.prompter = &prompter;
+  ctx->env.today = platform::DateTime{2026, 6, 15, 12, 0, 0};
+  return ctx;
+}
+
+int SimulatedYears(const engine::RunContext& ctx) {
+  return static_cast<int>(std::ceil(ctx.endAge - ctx.loopStartAge));
 }
 
 void RunScenario(benchmark::State& state, const core::Scenario& original, Output output) {
   platform::ScriptedPrompter prompter;
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / core::Format("kxbench-%d", ::getpid());
-  std::filesystem::create_directories(dir);
-  auto ctx = std::make_unique<engine::RunContext>();
-  ctx->env.workDir = dir;
-  ctx->env.prompter = &prompter;
-  ctx->env.today = platform::DateTime{2026, 6, 15, 12, 0, 0};
+  const WorkFolder folder("run");
+  auto ctx = MakeContext(folder, prompter);
   ctx->options.writeRecordFiles = output != Output::Bare;
   ctx->options.trackFlows = output != Output::Bare;
   ctx->options.showDetails = ctx->options.showSummary = ctx->options.showAccounts =
@@ -139,34 +127,18 @@ void RunScenario(benchmark::State& state, const core::Scenario& original, Output
     benchmark::DoNotOptimize(engine::RunSimulation(*ctx, *scenario, mode));
   }
   state.counters["text_bytes"] = static_cast<double>(text.size());
-  std::error_code error;
-  std::filesystem::remove_all(dir, error);
+  state.counters["per_year"] = benchmark::Counter(
+      static_cast<double>(SimulatedYears(*ctx)) * static_cast<double>(state.iterations()),
+      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void BM_Small(benchmark::State& state) {
-  static const core::Scenario* scenario = new core::Scenario(SmallScenario());
-  RunScenario(state, *scenario, static_cast<Output>(state.range(0)));
-}
-BENCHMARK(BM_Small)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
-void BM_Largest(benchmark::State& state) {
-  static const core::Scenario* scenario = new core::Scenario(LargestScenario());
-  RunScenario(state, *scenario, static_cast<Output>(state.range(0)));
-}
-BENCHMARK(BM_Largest)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-
-// The Monte Carlo analysis: trials per second of real time (the trials run on every
-// processor), the analysis's own runs (plain, final and the last one with its files) counted
-// in. Each account draws from 5 points around its rate unless it has a random range of its own.
-void RunAnalysis(benchmark::State& state, const core::Scenario& original, int trials) {
+// The Monte Carlo analysis: trials per second of real time, the analysis's own runs (plain,
+// final and the last one with its files) counted in. An account without a random range of its
+// own draws from 5 points around its rate. `threads` 0 runs the trials on every processor.
+void RunAnalysis(benchmark::State& state, const core::Scenario& original, int trials, int threads) {
   platform::ScriptedPrompter prompter;
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / core::Format("kxbench-mc-%d", ::getpid());
-  std::filesystem::create_directories(dir);
-  auto ctx = std::make_unique<engine::RunContext>();
-  ctx->env.workDir = dir;
-  ctx->env.prompter = &prompter;
-  ctx->env.today = platform::DateTime{2026, 6, 15, 12, 0, 0};
+  const WorkFolder folder("mc");
+  auto ctx = MakeContext(folder, prompter);
   ctx->random.source.Seed(2026);
   auto scenario = std::make_unique<core::Scenario>(original);
   scenario->groups.mcTrials = static_cast<int16_t>(trials);
@@ -177,50 +149,64 @@ void RunAnalysis(benchmark::State& state, const core::Scenario& original, int tr
     account.randomMaxRate = account.rate + 5.0f;
   }
   for (auto _ : state) {
-    benchmark::DoNotOptimize(engine::RunMonteCarlo(*ctx, *scenario).successes);
+    benchmark::DoNotOptimize(engine::RunMonteCarlo(*ctx, *scenario, nullptr, threads).successes);
   }
-  state.counters["trials_per_second"] = benchmark::Counter(
-      static_cast<double>(trials) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
-  std::error_code error;
-  std::filesystem::remove_all(dir, error);
+  state.counters["trials_per_second"] =
+      benchmark::Counter(static_cast<double>(trials) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
 }
 
-void BM_MonteCarloSmall(benchmark::State& state) {
-  static const core::Scenario* scenario = new core::Scenario(SmallScenario());
-  RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
-}
-BENCHMARK(BM_MonteCarloSmall)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_MonteCarloLargest(benchmark::State& state) {
-  static const core::Scenario* scenario = new core::Scenario(LargestScenario());
-  RunAnalysis(state, *scenario, static_cast<int>(state.range(0)));
-}
-BENCHMARK(BM_MonteCarloLargest)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The example scenarios, when the build's data folder is at hand.
-const bool kExamplesRegistered = [] {
-  const char* dir = std::getenv("KX_EXAMPLES_DIR");
-  const std::filesystem::path folder = dir != nullptr ? dir : "data";
-  for (int n = 1; n <= 6; ++n) {
-    const std::string name = core::Format("EXAMPLE%d.RET", n);
-    if (!std::filesystem::exists(folder / name)) continue;
-    auto document = std::make_shared<core::Document>();
-    platform::ScriptedPrompter prompter;
-    if (!core::ReadScenarioFile(*document, folder, name, prompter)) continue;
-    for (const Output output : {Output::Bare, Output::Files, Output::Text}) {
-      benchmark::RegisterBenchmark((name + "/" + std::to_string(static_cast<int>(output))).c_str(),
-                                   [document, output](benchmark::State& state) {
-                                     RunScenario(state, document->scenario, output);
-                                   })
-          ->Unit(benchmark::kMicrosecond);
-    }
-    benchmark::RegisterBenchmark((name + "/montecarlo-1000").c_str(),
-                                 [document](benchmark::State& state) {
-                                   RunAnalysis(state, document->scenario, 1000);
+void RegisterScenario(const std::string& name, std::shared_ptr<const core::Scenario> scenario) {
+  for (const Output output : {Output::Bare, Output::Files, Output::Text}) {
+    benchmark::RegisterBenchmark(
+        (name + "/" + std::to_string(static_cast<int>(output))).c_str(),
+        [scenario, output](benchmark::State& state) { RunScenario(state, *scenario, output); })
+        ->Unit(benchmark::kMicrosecond);
+  }
+  for (const int threads : {1, 0}) {
+    const std::string label =
+        threads == 1 ? "/montecarlo-1000/one-thread" : "/montecarlo-1000/all-threads";
+    benchmark::RegisterBenchmark((name + label).c_str(),
+                                 [scenario, threads](benchmark::State& state) {
+                                   RunAnalysis(state, *scenario, 1000, threads);
                                  })
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+  }
+}
+
+// A scenario file as the planner reads it.
+std::shared_ptr<const core::Scenario> ReadScenario(const std::filesystem::path& folder,
+                                                   const std::string& name) {
+  auto document = std::make_shared<core::Document>();
+  platform::ScriptedPrompter prompter;
+  if (!std::filesystem::exists(folder / name)) return nullptr;
+  if (!core::ReadScenarioFile(*document, folder, name, prompter)) return nullptr;
+  return std::shared_ptr<const core::Scenario>(document, &document->scenario);
+}
+
+// A scenario of bench/scenarios, built from its JSON by the headless planner.
+std::shared_ptr<const core::Scenario> BuildScenario(const std::string& name) {
+  const WorkFolder folder("build");
+  std::ostringstream out, err;
+  const std::string source = std::string(KX_BENCH_SCENARIOS_DIR) + "/" + name + ".json";
+  if (cli::RunCli({"--workdir", folder.path().string(), "build", source, "-o", name + ".RET"}, out,
+                  err) != 0) {
+    return nullptr;
+  }
+  return ReadScenario(folder.path(), name + ".RET");
+}
+
+const bool kScenariosRegistered = [] {
+  RegisterScenario("Small", std::make_shared<const core::Scenario>(SmallScenario()));
+  for (const char* name : {"LARGEST", "DEBTS"}) {
+    if (auto scenario = BuildScenario(name)) RegisterScenario(name, scenario);
+  }
+  const char* dir = std::getenv("KX_EXAMPLES_DIR");
+  const std::filesystem::path folder = dir != nullptr ? dir : "data";
+  for (int n = 1; n <= 6; ++n) {
+    const std::string name = core::Format("EXAMPLE%d", n);
+    if (auto scenario = ReadScenario(folder, name + ".RET")) RegisterScenario(name, scenario);
   }
   return true;
 }();

@@ -150,10 +150,14 @@ namespace {
 template <typename Key>
 void StableSortAccounts(Scenario& scenario, Key key) {
   Account* first = scenario.accountTable.accounts;
-  std::stable_sort(first, first + scenario.accountCount(),
-                   [&](const Account& a, const Account& b) {
-                     return CompareNoCase(key(a), key(b)) < 0;
-                   });
+  Account* last = first + scenario.accountCount();
+  const auto before = [&](const Account& a, const Account& b) {
+    return CompareNoCase(key(a), key(b)) < 0;
+  };
+  // Every run sorts the table again; one already in order is left as the stable sort would
+  // leave it, with a tenth of the comparisons.
+  if (std::is_sorted(first, last, before)) return;
+  std::stable_sort(first, last, before);
 }
 
 }  // namespace

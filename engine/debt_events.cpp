@@ -101,10 +101,13 @@ void PayYear(RunContext& ctx, int eventIndex) {
   if (event.startAge + static_cast<float>(event.years) <= ctx.age) event.runPaidOff = 1;
   if (ctx.age == event.sellAge || ctx.age >= event.endAge || event.runPaidOff == 1) return;
   const ExtraPayment extra = ExtraOfYear(ctx, event);
+  // The payment was worked out when the debt started; the schedule goes on from last year's
+  // place instead of being replayed from its first month.
+  const ScheduleTerms terms{LoanPrincipal(event), MonthlyRate(event), Months(event),
+                            event.monthlyPayment, extra.amount,       extra.fromMonth};
   const int first = event.runMonthsPaid;
-  const AmortizedMonths year = AmortizeMonths(LoanPrincipal(event), MonthlyRate(event),
-                                              Months(event), first, first + 11, extra.amount,
-                                              extra.fromMonth);
+  const AmortizedMonths year = AmortizeMonthsFrom(
+      ctx.debtSchedules[static_cast<size_t>(eventIndex)], terms, first, first + 11);
   event.runMonthsPaid = static_cast<uint16_t>(event.runMonthsPaid + 12);
   event.runPrincipalPaid += year.principal;
   event.runInterestPaid += year.interest;

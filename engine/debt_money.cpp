@@ -6,7 +6,7 @@
 namespace engine {
 
 core::Account* LoanAccount(RunContext& ctx, const core::FinancialEvent& event) {
-  const int index = core::FindAccountIndex(ctx.s(), event.accountId);
+  const int index = ctx.AccountIndex(event.accountId);
   return index < 0 ? nullptr : &ctx.s().account(index);
 }
 

@@ -1,6 +1,8 @@
 #include "engine/debt_payments.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace engine {
 
@@ -17,6 +19,22 @@ float CompoundFactor(float growth, int months) {
   return power;
 }
 
+// Bit for bit: a replay from the same bits gives the same bits, -0 and not-a-number included.
+bool Same(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
+
+// True when the balances replayed before `place.month` are those `terms` would give.
+bool ContinuesFrom(const SchedulePlace& place, const ScheduleTerms& terms, int first) {
+  if (place.month < 0 || place.month > first) return false;
+  const ScheduleTerms& held = place.terms;
+  if (!Same(held.principal, terms.principal) || !Same(held.monthlyRate, terms.monthlyRate) ||
+      held.months != terms.months || !Same(held.payment, terms.payment) ||
+      held.extraFrom != terms.extraFrom) {
+    return false;
+  }
+  // An extra payment that had not started by the place changed none of its balances.
+  return Same(held.extra, terms.extra) || terms.extraFrom >= place.month;
+}
+
 }  // namespace
 
 float MonthlyPayment(float principal, float monthlyRate, int months) {
@@ -29,22 +47,35 @@ float MonthlyPayment(float principal, float monthlyRate, int months) {
   return principal * monthlyRate / denominator;
 }
 
-AmortizedMonths AmortizeMonths(float principal, float monthlyRate, int months, int first,
-                               int last, float extra, int extraFrom) {
+AmortizedMonths AmortizeMonthsFrom(SchedulePlace& place, const ScheduleTerms& terms, int first,
+                                   int last) {
   AmortizedMonths sums;
   if (last < 0) return sums;
-  const float payment = MonthlyPayment(principal, monthlyRate, months);
-  float balance = principal;
-  for (int m = 0; m <= last; ++m) {
-    const float interest = balance * monthlyRate;
-    float principalPart = payment - interest;
-    if (m >= extraFrom) principalPart += extra;
+  if (!ContinuesFrom(place, terms, first)) {
+    place.balance = terms.principal;
+    place.month = 0;
+  }
+  place.terms = terms;
+  float balance = place.balance;
+  int m = place.month;
+  // The place is the balance before the month that ends the replay, so that a later call
+  // replays that month again exactly as a replay from month 0 would.
+  auto stopAt = [&](int month, float before) {
+    place.month = month;
+    place.balance = before;
+    return sums;
+  };
+  for (; m <= last; ++m) {
+    const float before = balance;
+    const float interest = balance * terms.monthlyRate;
+    float principalPart = terms.payment - interest;
+    if (m >= terms.extraFrom) principalPart += terms.extra;
     if (m >= first) {
       sums.interest += interest;
       ++sums.payments;
       if (balance < principalPart) {
         sums.principal += balance;
-        return sums;
+        return stopAt(m, before);
       }
       sums.principal += principalPart;
     }
@@ -52,10 +83,18 @@ AmortizedMonths AmortizeMonths(float principal, float monthlyRate, int months, i
     if (balance <= 0.0f) {
       const float repaid = sums.principal + balance;
       sums.principal = repaid > 0.0f ? repaid : 0.0f;
-      return sums;
+      return stopAt(m, before);
     }
   }
-  return sums;
+  return stopAt(m, balance);
+}
+
+AmortizedMonths AmortizeMonths(float principal, float monthlyRate, int months, int first, int last,
+                               float extra, int extraFrom) {
+  SchedulePlace fresh;
+  const float payment = MonthlyPayment(principal, monthlyRate, months);
+  const ScheduleTerms terms{principal, monthlyRate, months, payment, extra, extraFrom};
+  return AmortizeMonthsFrom(fresh, terms, first, last);
 }
 
 }  // namespace engine

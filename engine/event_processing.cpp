@@ -32,7 +32,7 @@ float SumOfItems(const core::Budget& budget) {
 }
 
 core::Account* AccountById(RunContext& ctx, uint16_t accountId) {
-  const int index = core::FindAccountIndex(ctx.s(), accountId);
+  const int index = ctx.AccountIndex(accountId);
   return index < 0 ? nullptr : &ctx.s().account(index);
 }
 

@@ -1,15 +1,53 @@
 #include "engine/fixed_text.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace engine {
 
+namespace {
+
+constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1000.0, 10000.0};
+constexpr uint64_t kWholePowersOfTen[] = {1, 10, 100, 1000, 10000};
+
+// The text of a value that is a float, with up to 4 decimals: a float's 24 bits times 10^4
+// (14 bits) are exact in a double, so rounding that product to a whole number, ties to even,
+// rounds the exact value as printf does. Returns the length, 0 when the value needs the
+// general printer (not a float, not finite, or too large).
+size_t PrintFloatFixed(double value, int precision, char* out) {
+  if (precision < 0 || precision > 4) return 0;
+  if (!(static_cast<double>(static_cast<float>(value)) == value)) return 0;
+  const double scaled = std::nearbyint(value * kPowersOfTen[precision]);
+  if (!(std::fabs(scaled) < 1.0e15)) return 0;
+  const auto whole = static_cast<uint64_t>(std::fabs(scaled));
+  const uint64_t unit = kWholePowersOfTen[precision];
+  char* end = out;
+  if (std::signbit(value)) *end++ = '-';  // printf writes "-0.00" for -0.001 too
+  end = std::to_chars(end, end + 20, whole / unit).ptr;
+  if (precision > 0) {
+    *end++ = '.';
+    uint64_t fraction = whole % unit;
+    for (int i = precision - 1; i >= 0; --i) {
+      end[i] = static_cast<char>('0' + fraction % 10);
+      fraction /= 10;
+    }
+    end += precision;
+  }
+  return static_cast<size_t>(end - out);
+}
+
+}  // namespace
+
 LineBuilder& LineBuilder::Fixed(double value, int precision, int width, bool leftAlign) {
   char digits[400];
-  const auto result =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
-  const size_t count = result.ec == std::errc() ? static_cast<size_t>(result.ptr - digits) : 0;
+  size_t count = PrintFloatFixed(value, precision, digits);
+  if (count == 0) {
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
+    count = result.ec == std::errc() ? static_cast<size_t>(result.ptr - digits) : 0;
+  }
   const size_t padding =
       static_cast<size_t>(width) > count ? static_cast<size_t>(width) - count : 0;
   if (!leftAlign) {

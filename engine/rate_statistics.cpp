@@ -32,6 +32,20 @@ HistogramScale ScaleFor(const core::GroupsAndMonteCarlo& settings, float min, fl
   return scale;
 }
 
+namespace {
+
+// The first bin whose upper edge lies above the rate; the top edge itself belongs to the last
+// bin. A rate between the lower and the top edge sees edges that do not fall (or are all not a
+// number), so that bin is the number of inner edges not above the rate, counted without a
+// branch that the random draws would mislead.
+int BinOf(float rate, const HistogramScale& scale) {
+  int bin = 0;
+  for (int edge = 1; edge < kHistogramBins; ++edge) bin += !(rate < scale.Edge(edge)) ? 1 : 0;
+  return bin;
+}
+
+}  // namespace
+
 void RateHistogram::Add(float rate, const HistogramScale& scale) {
   if (std::isnan(rate)) return;
   if (rate < scale.lower) {
@@ -39,10 +53,7 @@ void RateHistogram::Add(float rate, const HistogramScale& scale) {
   } else if (rate > scale.Edge(kHistogramBins)) {
     ++above;
   } else {
-    // The top edge itself belongs to the last bin.
-    int bin = 0;
-    while (bin < kHistogramBins - 1 && !(rate < scale.Edge(bin + 1))) ++bin;
-    ++bins[static_cast<size_t>(bin)];
+    ++bins[static_cast<size_t>(BinOf(rate, scale))];
   }
   const double distance = static_cast<double>(scale.centre) - static_cast<double>(rate);
   squaredDeviations += distance * distance;

@@ -1,6 +1,14 @@
 #include "engine/record_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "core/file_io.h"
 
@@ -8,30 +16,68 @@ namespace engine {
 
 bool TextFile::Open(const std::filesystem::path& path) {
   Close();
-  file_ = std::fopen(path.c_str(), "w");
-  if (file_ != nullptr) std::setvbuf(file_, buffer_, _IOFBF, sizeof buffer_);
-  return file_ != nullptr;
+  fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd_ < 0) return false;
+  struct stat status {};
+  oldLength_ = ::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
+  written_ = 0;
+  used_ = 0;
+  return true;
+}
+
+void TextFile::Flush() {
+  const char* next = buffer_;
+  while (used_ > 0) {
+    const ssize_t count = ::write(fd_, next, used_);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) break;  // a full disk loses the rest, as a failed write always did
+    next += count;
+    used_ -= static_cast<size_t>(count);
+    written_ += count;
+  }
+  used_ = 0;
 }
 
 void TextFile::Printf(const char* format, ...) {
-  if (file_ == nullptr) return;
+  if (fd_ < 0) return;
+  char line[512];
   va_list args;
   va_start(args, format);
-  std::vfprintf(file_, format, args);
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(line, sizeof line, format, args);
   va_end(args);
+  if (length >= 0 && static_cast<size_t>(length) < sizeof line) {
+    Write(std::string_view(line, static_cast<size_t>(length)));
+  } else if (length > 0) {
+    std::string longer(static_cast<size_t>(length) + 1, '\0');
+    std::vsnprintf(longer.data(), longer.size(), format, again);
+    Write(std::string_view(longer.data(), static_cast<size_t>(length)));
+  }
+  va_end(again);
 }
 
-void TextFile::Write(const char* text) {
-  if (file_ != nullptr) std::fputs(text, file_);
-}
+void TextFile::Write(const char* text) { Write(std::string_view(text)); }
 
 void TextFile::Write(std::string_view text) {
-  if (file_ != nullptr) std::fwrite(text.data(), 1, text.size(), file_);
+  if (fd_ < 0) return;
+  while (!text.empty()) {
+    if (used_ == sizeof buffer_) Flush();
+    const size_t room = sizeof buffer_ - used_;
+    const size_t count = text.size() < room ? text.size() : room;
+    std::memcpy(buffer_ + used_, text.data(), count);
+    used_ += count;
+    text.remove_prefix(count);
+  }
 }
 
 void TextFile::Close() {
-  if (file_ != nullptr) std::fclose(file_);
-  file_ = nullptr;
+  if (fd_ < 0) return;
+  Flush();
+  // What an earlier, longer file held past the new end is cut off.
+  if (written_ < oldLength_) (void)::ftruncate(fd_, static_cast<off_t>(written_));
+  ::close(fd_);
+  fd_ = -1;
 }
 
 void RecordFiles::Create(const std::filesystem::path& workDir, platform::Prompter& prompter) {
@@ -68,16 +114,14 @@ void AgeAndName(LineBuilder& line, float age, std::string_view name) {
 
 }  // namespace
 
-void RecordFiles::Amount(TextFile& file, float age, Name name, float amount) {
-  if (!file.IsOpen()) return;
+void RecordFiles::WriteAmount(TextFile& file, float age, Name name, float amount) {
   LineBuilder line;
   AgeAndName(line, age, NameText(name).view());
   line.Fixed(static_cast<double>(amount), 2, 13).Char('\n');
   file.Write(line.view());
 }
 
-void RecordFiles::TransferAmount(TextFile& file, float age, Name name, float amount) {
-  if (!file.IsOpen()) return;
+void RecordFiles::WriteTransferAmount(TextFile& file, float age, Name name, float amount) {
   LineBuilder line;
   AgeAndName(line, age, NameText(name).view());
   line.Fixed(static_cast<double>(amount), 2, 11, true).Char('\n');

@@ -138,7 +138,7 @@ int DivisorIndex(RunContext& ctx, int eventIndex, int age, int32_t startAge) {
 core::Account* ReceivingAccount(RunContext& ctx) {
   // Stored as a signed 16-bit number; -1 reads as the "no account" identifier.
   const auto id = static_cast<uint16_t>(ctx.s().slots.rmdTransferAccountId);
-  const int index = core::FindAccountIndex(ctx.s(), id);
+  const int index = ctx.AccountIndex(id);
   return index < 0 ? nullptr : &ctx.s().account(index);
 }
 

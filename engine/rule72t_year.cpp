@@ -37,7 +37,7 @@ void SetUpTransfer(RunContext& ctx, platform::Prompter& prompter, core::Financia
     // from an earlier run.
     event.runBeneficiaryAge = StoredAge(WholeAge(event.beneficiaryAge) + (age - start));
   }
-  const int index = core::FindAccountIndex(ctx.s(), event.fromAccountId);
+  const int index = ctx.AccountIndex(event.fromAccountId);
   if (index >= 0) {
     const float balance = PayableBalance(ctx.s().account(index));
     const int table = event.lifeTable;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/scenario.h"
+#include "engine/account_lookup.h"
+#include "engine/debt_payments.h"
 #include "engine/plot_file_writer.h"
 #include "engine/random_state.h"
 #include "engine/record_files.h"
@@ -68,9 +70,14 @@ struct RunContext {
   float mortgagePrincipal = 0.0f;  // principal of all mortgages repaid in the run
   int plotPoints = 0;
   std::array<float, core::kMaxAccounts> allocationWeights{};
+  AccountLookup accounts;  // the positions of the accounts in the run's order
+  // Per event: how far a loan's or mortgage's payment schedule has been replayed.
+  std::array<SchedulePlace, core::kEventTableCapacity> debtSchedules{};
 
   core::Scenario& s() { return *scenario; }
   const core::Scenario& s() const { return *scenario; }
+  // The table position of an account, -1 when there is none.
+  int AccountIndex(uint16_t accountId) const { return accounts.IndexOf(s(), accountId); }
   bool InResults() const { return age >= static_cast<float>(resultsStartAge); }
   bool RandomRates() const { return options.randomAccountRates || options.randomGroupRates; }
   char Mark() const { return options.pound ? kPoundMark : kDollarMark; }

@@ -40,6 +40,7 @@ struct RunOptions {
   bool randomGroupRates = false;     // random yearly rates per group
   bool scheduleWindowOpen = false;   // random inflation is not drawn while it is open
   bool writeRecordFiles = true;      // the temporary results files and the plot file
+  bool keepPurchasingPower = true;   // the series by year; trials judged on net worth skip it
   int scrollMode = 0;                // 0 last line, 1 first line, 2 first line of scrollAge
   int scrollAge = 0;
   int graphKind = 1;                // the graph shown, first line of the plot file

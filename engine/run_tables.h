@@ -49,8 +49,25 @@ struct KindTotals {
   float NetWorth() const {
     return investment + taxFree + retirement + equity + asset - liabilities;
   }
-  // The total of an account kind; an unknown kind has a scratch total of its own.
-  float& OfKind(uint16_t kind);
+  // The total of an account kind; an unknown kind has a scratch total of its own. Inline:
+  // every movement of money asks for it.
+  float& OfKind(uint16_t kind) {
+    switch (kind) {
+      case core::kAsset:
+        return asset;
+      case core::kEquity:
+        return equity;
+      case core::kInvestmentSavings:
+        return investment;
+      case core::kRetirementSavings:
+        return retirement;
+      case core::kTaxFreeSavings:
+        return taxFree;
+      default:
+        otherKind = 0.0f;
+        return otherKind;
+    }
+  }
 };
 
 // The year's accumulators. The first group is cleared at the start of every year; the

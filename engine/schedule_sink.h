@@ -47,7 +47,9 @@ class ScheduleSink {
 
   // The file text written so far (modes ResultsFile and PrintFile).
   const std::string& fileText() const { return fileText_; }
-  std::string TakeFileText() { return std::move(fileText_); }
+  // Hands the file text over in exchange for `target`'s storage, which the next run fills
+  // again without growing a new string line by line.
+  void HandOverFileText(std::string& target) { target.swap(fileText_); }
   ScheduleMode mode() const { return mode_; }
   char mark() const { return mark_; }
 

@@ -90,7 +90,7 @@ bool CheckScheduleFile(RunContext& ctx) {
 void FinishScheduleFile(RunContext& ctx) {
   if (ctx.mode == ScheduleMode::List) return;
   if (ctx.env.fileText != nullptr) {
-    *ctx.env.fileText = ctx.sink.TakeFileText();
+    ctx.sink.HandOverFileText(*ctx.env.fileText);
     return;
   }
   if (ctx.options.silent && ctx.sink.fileText().empty()) return;
@@ -147,13 +147,19 @@ void WritePlotSizes(RunContext& ctx) {
 // Processing order: kind as a signed number (RMD options first), then start age; stable.
 void SortEventsForRun(core::Scenario& scenario) {
   core::FinancialEvent* first = scenario.events.data();
-  std::stable_sort(first, first + scenario.eventCount(),
-                   [](const core::FinancialEvent& a, const core::FinancialEvent& b) {
-                     const auto ka = static_cast<int16_t>(a.kind);
-                     const auto kb = static_cast<int16_t>(b.kind);
-                     if (ka != kb) return ka < kb;
-                     return a.startAge < b.startAge;
-                   });
+  core::FinancialEvent* last = first + scenario.eventCount();
+  const auto before = [](const core::FinancialEvent& a, const core::FinancialEvent& b) {
+    const auto ka = static_cast<int16_t>(a.kind);
+    const auto kb = static_cast<int16_t>(b.kind);
+    if (ka != kb) return ka < kb;
+    return a.startAge < b.startAge;
+  };
+  // The order of the last run is usually still there, and the stable sort would leave it as
+  // it is; a start age that is not a number orders nothing, so then the sort decides.
+  const bool comparable = std::none_of(
+      first, last, [](const core::FinancialEvent& e) { return std::isnan(e.startAge); });
+  if (comparable && std::is_sorted(first, last, before)) return;
+  std::stable_sort(first, last, before);
 }
 
 float SmallestEventStartAge(const core::Scenario& scenario) {
@@ -226,8 +232,10 @@ void EmitSevenColumns(RunContext& ctx, float shownAge) {
                 Money{t.equity}, Money{t.liabilities}, Money{t.NetWorth()});
 }
 
-// Net worth deflated to the start age; stored for results years.
+// Net worth deflated to the start age; stored for results years. Its cost grows with the
+// square of the years, so a run that neither keeps nor shows it does not work it out.
 void PurchasingPower(RunContext& ctx, bool store) {
+  if (!ctx.options.keepPurchasingPower && !ctx.sink.Wants()) return;
   float pp = ctx.totals.NetWorth();
   const int first = WholeAge(ctx.currentAge) + 1;
   for (int i = ctx.wholeAge; i >= first; --i) {
@@ -277,7 +285,7 @@ void AddStartingCardBalances(RunContext& ctx) {
 
 void ProbeBalance(RunContext& ctx) {
   if (ctx.options.probeAge != ctx.wholeAge) return;
-  const int index = core::FindAccountIndex(ctx.s(), ctx.options.probeAccountId);
+  const int index = ctx.AccountIndex(ctx.options.probeAccountId);
   if (index < 0) return;
   ctx.results.probeBalance = ctx.s().account(index).balance;
   ctx.results.probeFound = true;
@@ -430,6 +438,7 @@ bool BeginRun(RunContext& ctx) {
   if (ctx.options.showDetails) EmitInitialRates(ctx);
   SortEventsForRun(scenario);
   core::SortAccountsByAccessOrder(scenario);
+  ctx.accounts.Build(scenario);
   ctx.totals.liabilities = 0.0f;
   ctx.loopStartAge = static_cast<float>(WholeAge(ctx.currentAge));
   const float smallest = SmallestEventStartAge(scenario);
@@ -443,6 +452,7 @@ bool BeginRun(RunContext& ctx) {
     core::FinancialEvent& event = scenario.events[e];
     if (event.kind != core::kLoan && event.kind != core::kMortgage) continue;
     event.runPaidOff = 0;
+    ctx.debtSchedules[static_cast<size_t>(e)] = SchedulePlace{};
     if (core::IsCreditCard(event)) event.runAmount = event.amount;
   }
   if (ctx.options.trackFlows) ctx.flows.ClearYear();
@@ -470,6 +480,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
     ctx.plot.Close();
     if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
     RemovePseudoEventsKeepingTags(ctx);
+    ctx.accounts.Forget();
     return begun;
   }
   ctx.results.inflationByAge.fill(0.0f);
@@ -491,6 +502,7 @@ bool RunSimulation(RunContext& ctx, core::Scenario& scenario, ScheduleMode mode)
   ctx.records.Finish();
   if (ctx.env.exportFile != nullptr) ctx.env.exportFile->Close();
   RemovePseudoEventsKeepingTags(ctx);
+  ctx.accounts.Forget();
   return true;
 }
 

@@ -29,6 +29,7 @@ TrialRunner::TrialRunner(const RunContext& ctx, const core::Scenario& scenario)
   options.showDetails = options.showSummary = options.showAccounts = options.trackFlows = false;
   options.summaryStartup = false;
   options.writeRecordFiles = false;
+  options.keepPurchasingPower = purchasingPower_;
   options.randomGroupRates = scenario.groups.mcRateSource == 1;
   options.randomAccountRates = !options.randomGroupRates;
 }

@@ -25,8 +25,7 @@ void PayDividend(RunContext& ctx, const Account& payer) {
   if (slot >= core::kSlotCount) return;
   const float rate = scenario.dividends.dividendRate[slot];
   if (rate <= 0.0f) return;
-  const int receiverIndex =
-      core::FindAccountIndex(scenario, scenario.dividends.dividendAccountId[slot]);
+  const int receiverIndex = ctx.AccountIndex(scenario.dividends.dividendAccountId[slot]);
   if (receiverIndex < 0) return;
   Account& receiver = scenario.account(receiverIndex);
   OwnedAccumulators& owned = ctx.owned;
@@ -121,7 +120,7 @@ void AppreciateProperty(RunContext& ctx) {
     core::FinancialEvent& event = scenario.events[e];
     if (event.startAge > ctx.age) continue;
     if (event.kind == core::kLoan && !core::IsCreditCard(event)) {
-      const int index = core::FindAccountIndex(scenario, event.accountId);
+      const int index = ctx.AccountIndex(event.accountId);
       if (index < 0) continue;
       const Account& account = scenario.account(index);
       if (account.kind != core::kAsset && account.kind != core::kEquity) continue;

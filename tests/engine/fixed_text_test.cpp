@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -38,6 +40,49 @@ TEST(FixedText, MatchesPrintfForTheFileFormats) {
     ASSERT_EQ(Fast(v, 1, 5, false), Printf("%5.1f", v)) << v;
     ASSERT_EQ(Fast(v, 2, 0, false), Printf("%.2f", v)) << v;
     ASSERT_EQ(Fast(v, 1, 0, false), Printf("%.1f", v)) << v;
+  }
+}
+
+// Every kind of float, by its bits: the fast path for floats and the general printer for the
+// rest must both give printf's text, ties, negative zero and the largest values included.
+TEST(FixedText, MatchesPrintfForFloatsOfEveryMagnitude) {
+  std::mt19937 random(2026);
+  std::vector<double> values = {0.5,
+                                1.5,
+                                2.5,
+                                -2.5,
+                                0.25,
+                                0.75,
+                                0.125,
+                                0.375,
+                                -0.375,
+                                0.0625,
+                                0.03125,
+                                1.0e-40,
+                                -1.0e-40,
+                                9.99e14,
+                                1.0e15,
+                                1.5e15,
+                                -0.00001,
+                                99999999.0,
+                                0.1 /* not a float */,
+                                1.0 / 3.0};
+  for (int i = 0; i < 40000; ++i) {
+    const auto bits = static_cast<uint32_t>(random());
+    float f = 0.0f;
+    static_assert(sizeof f == sizeof bits);
+    std::memcpy(&f, &bits, sizeof f);
+    if (std::isfinite(f)) values.push_back(static_cast<double>(f));
+    // Halves of hundredths and tenths, where the rounding of ties decides.
+    values.push_back(static_cast<double>(static_cast<float>(random() % 200000) / 128.0f - 700.0f));
+  }
+  for (const double v : values) {
+    for (int precision = 0; precision <= 5; ++precision) {
+      char format[16];
+      std::snprintf(format, sizeof format, "%%.%df", precision);
+      ASSERT_EQ(Fast(v, precision, 0, false), Printf(format, v)) << format << " " << v;
+    }
+    ASSERT_EQ(Fast(v, 2, 13, false), Printf("%13.2f", v)) << v;
   }
 }
 

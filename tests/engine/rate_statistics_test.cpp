@@ -67,6 +67,39 @@ TEST(RateHistogram, EmptyRangePutsEveryRateOnTheTopEdge) {
   EXPECT_EQ(histogram.squaredDeviations, 0.0);
 }
 
+// The bin a scan from the lowest edge finds: the first whose upper edge lies above the rate.
+int ScannedBin(float rate, const engine::HistogramScale& scale) {
+  int bin = 0;
+  while (bin < engine::kHistogramBins - 1 && !(rate < scale.Edge(bin + 1))) ++bin;
+  return bin;
+}
+
+TEST(RateHistogram, EveryRateInTheBinAScanFinds) {
+  const float inf = INFINITY;
+  // Ranges of every rate type and factor, and scales only a damaged file gives: a width of 0,
+  // a falling width (a factor below -10), not a number, infinite.
+  const engine::HistogramScale scales[] = {
+      engine::ScaleFor(Settings(engine::kGaussianRange, 2), -12.0f, 24.0f, 0.0f, 0.0f),
+      engine::ScaleFor(Settings(engine::kUniform), 3.0f, 5.0f, 0.0f, 0.0f),
+      engine::ScaleFor(Settings(engine::kGaussianDeviation, 0, 3), 0.0f, 0.0f, 7.0f, 15.0f),
+      {7.0f, 7.0f, 0.0f},
+      engine::ScaleFor(Settings(engine::kGaussianRange, -30), 0.0f, 10.0f, 0.0f, 0.0f),
+      {0.0f, 0.0f, NAN},
+      {0.0f, -inf, inf},
+      {0.0f, 1.0e30f, 1.0e-30f},
+  };
+  for (const engine::HistogramScale& scale : scales) {
+    for (float rate = -40.0f; rate <= 40.0f; rate += 0.05f) {
+      engine::RateHistogram histogram;
+      histogram.Add(rate, scale);
+      if (histogram.below + histogram.above > 0) continue;
+      const int bin = ScannedBin(rate, scale);
+      EXPECT_EQ(histogram.bins[static_cast<size_t>(bin)], 1)
+          << "rate " << rate << " lower " << scale.lower << " width " << scale.width;
+    }
+  }
+}
+
 TEST(GroupRateTally, StartsOutsideAnyRate) {
   engine::GroupRateTally tally;
   EXPECT_EQ(tally.minimum, 100.0f);

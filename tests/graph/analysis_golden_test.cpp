@@ -7,12 +7,12 @@
 
 #include "graph/analysis_graph.h"
 #include "graph/svg_canvas.h"
-#include "tests/graph/golden.h"
+#include "tests/support/golden.h"
 
 namespace graph {
 namespace {
 
-using graph_testing::MatchesGolden;
+using testing_support::MatchesGolden;
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;

@@ -7,13 +7,13 @@
 #include "graph/draw_graph.h"
 #include "graph/label_box.h"
 #include "graph/svg_canvas.h"
-#include "tests/graph/golden.h"
+#include "tests/support/golden.h"
 #include "tests/graph/sample_plot_data.h"
 
 namespace graph {
 namespace {
 
-using graph_testing::MatchesGolden;
+using testing_support::MatchesGolden;
 
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;

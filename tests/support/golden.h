@@ -6,8 +6,8 @@
 
 #include <string>
 
-namespace graph_testing {
+namespace testing_support {
 
 testing::AssertionResult MatchesGolden(const std::string& relativePath, const std::string& actual);
 
-}  // namespace graph_testing
+}  // namespace testing_support

@@ -1,11 +1,11 @@
-#include "tests/graph/golden.h"
+#include "tests/support/golden.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-namespace graph_testing {
+namespace testing_support {
 namespace {
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
@@ -16,8 +16,7 @@ void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
 
 }  // namespace
 
-testing::AssertionResult MatchesGolden(const std::string& relativePath,
-                                       const std::string& actual) {
+testing::AssertionResult MatchesGolden(const std::string& relativePath, const std::string& actual) {
   const std::filesystem::path approved = std::filesystem::path(KX_GOLDEN_DIR) / relativePath;
   const std::filesystem::path fresh = approved.string() + ".new";
   const char* update = std::getenv("KX_UPDATE_GOLDEN");
@@ -35,8 +34,8 @@ testing::AssertionResult MatchesGolden(const std::string& relativePath,
   }
   WriteBytes(fresh, actual);
   return testing::AssertionFailure()
-         << (in ? "differs from " : "no approved file ") << approved << "; new output in "
-         << fresh << " (KX_UPDATE_GOLDEN=1 approves it)";
+         << (in ? "differs from " : "no approved file ") << approved << "; new output in " << fresh
+         << " (KX_UPDATE_GOLDEN=1 approves it)";
 }
 
-}  // namespace graph_testing
+}  // namespace testing_support
