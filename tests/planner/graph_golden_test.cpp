@@ -7,7 +7,7 @@
 #include "graph/monte_carlo_graph.h"
 #include "graph/plot_view.h"
 #include "graph/svg_canvas.h"
-#include "tests/graph/golden.h"
+#include "tests/support/golden.h"
 #include "tests/planner/planner_fixture.h"
 
 namespace planner_testing {
@@ -49,7 +49,7 @@ TEST_F(PlannerTest, AZoomedNetWorthGraph) {
   ASSERT_EQ(session().plot().pointCount, 11);
   graph::SvgCanvas canvas(kWidth, kHeight);
   graph::DrawGraph(canvas, session().plot(), Options(true));
-  EXPECT_TRUE(graph_testing::MatchesGolden("planner/zoomed-net-worth.svg", canvas.Document()));
+  EXPECT_TRUE(testing_support::MatchesGolden("planner/zoomed-net-worth.svg", canvas.Document()));
 }
 
 TEST_F(PlannerTest, TheMonteCarloGraphOfAFixedSeed) {
@@ -66,7 +66,7 @@ TEST_F(PlannerTest, TheMonteCarloGraphOfAFixedSeed) {
             "  Monte Carlo Analysis - Number of Trials = 12  ");
   graph::SvgCanvas canvas(kWidth, kHeight);
   graph::DrawMonteCarloGraph(canvas, curves.graph, Options(false));
-  EXPECT_TRUE(graph_testing::MatchesGolden("planner/monte-carlo.svg", canvas.Document()));
+  EXPECT_TRUE(testing_support::MatchesGolden("planner/monte-carlo.svg", canvas.Document()));
 }
 
 TEST(MonteCarloTexts, TheCounterUntilTheLastTrialThenTheSuccessShare) {
