@@ -200,8 +200,7 @@ void DrawBand(graph::Canvas& canvas, const graph::Rect& band, const PageOptions&
 void RenderTitlePage(graph::Canvas& canvas, const JobDocument& document, const PageLayout& layout,
                      const PageOptions& options) {
   const graph::Rect& p = layout.printable;
-  const std::string heading =
-      document.pages.size() > 1 ? document.pages[1].heading : document.pages[0].heading;
+  const std::string& heading = document.pages[0].heading;
   graph::Font headingFont = layout.heading;
   headingFont.height *= 2;
   graph::Font textFont = layout.text;

@@ -39,8 +39,13 @@ struct JobPage {
 struct JobDocument {
   std::string documentName = "Printing Schedule";
   std::string fileName;  // the scenario's file, for "File: %s"
-  std::vector<JobPage> pages;  // pages[0] is the title page
+  std::vector<JobPage> pages;  // pages[0] is the title page, its heading the job's
 };
+
+// Pixels of a margin kept in thousandths of an inch.
+inline int MarginPixels(int thousandths, double pixelsPerInch) {
+  return static_cast<int>(thousandths * pixelsPerInch * 0.001);
+}
 
 // The lines of page file `name` in `workDir` up to its end mark; nothing when it cannot be read.
 std::optional<std::vector<std::string>> ReadPageFile(const std::filesystem::path& workDir,
