@@ -106,7 +106,13 @@ bool IsPrintJobWord(std::string_view what) {
 
 std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner, int budget) {
   if (budget < 0 || budget >= core::kBudgetCount) return std::nullopt;
-  const core::Budget& record = planner.document().scenario.budgets[static_cast<size_t>(budget)];
+  return BuildBudgetPrintJob(planner,
+                             planner.document().scenario.budgets[static_cast<size_t>(budget)],
+                             budget);
+}
+
+std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner,
+                                                        const core::Budget& record, int budget) {
   if (!reports::WriteBudgetPage(record, planner.workDir(), &planner.services().prompter)) {
     return std::nullopt;
   }

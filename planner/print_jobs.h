@@ -27,8 +27,12 @@ std::optional<reports::JobDocument> BuildPrintJob(Planner& planner, std::string_
 // The words of BuildPrintJob, for the command line's help and checks.
 bool IsPrintJobWord(std::string_view what);
 
-// The budget dialog's "Print": the page of budget `budget` (0..4) as a print job.
+// The page of stored budget `budget` (0..4) as a print job.
 std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner, int budget);
+// The budget dialog's "Print": the page of the budget as the dialog holds it (its items need
+// not be stored yet); `budget` (0..4) names it when it has no name.
+std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner,
+                                                        const core::Budget& record, int budget);
 
 // The renderer's options from the report options and the clock.
 reports::PageOptions PageOptionsOf(Planner& planner);

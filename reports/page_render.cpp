@@ -138,8 +138,7 @@ class PagePainter {
     return twoLines ? 2 : 1;
   }
 
-  // A body line with tab expansion: text fields from the next column start, numbers flush
-  // right at the end of their column.
+  // A body line with tab expansion on the grid.
   void Tabbed(int y, const std::string& line) {
     const std::vector<std::string> fields = SplitTabs(WithoutPageMargin(line));
     int x = layout_.printable.left;
@@ -153,8 +152,18 @@ class PagePainter {
         continue;
       }
       if (Trim(field).empty()) continue;
-      if (IsNumeric(field)) {
-        const std::string text = Trim(field);
+      // Amounts, and texts short enough for their column, sit flush right in it as the
+      // column titles above them do; a longer text starts at the column and runs on.
+      const std::string trimmed = Trim(field);
+      const int columnRoom = column <= 7 ? layout_.ColumnRight(column) - std::max(layout_.ColumnLeft(column), x) -
+                                               layout_.cellWidth / 2
+                                         : 0;
+      if (column > 7) {
+        // Past the grid: flush right on the page.
+        RightAligned(layout_.printable.right, y, trimmed);
+        x = layout_.printable.right;
+      } else if (IsNumeric(field) || canvas_.TextWidth(trimmed) <= columnRoom) {
+        const std::string text = trimmed;
         const int width = canvas_.TextWidth(text);
         while (column < 7 && layout_.ColumnRight(column) - layout_.cellWidth / 2 - width < x) ++column;
         const int right = std::min(layout_.ColumnRight(std::min(column, 7)) - layout_.cellWidth / 2,
@@ -201,12 +210,14 @@ void RenderTitlePage(graph::Canvas& canvas, const JobDocument& document, const P
                      const PageOptions& options) {
   const graph::Rect& p = layout.printable;
   const std::string& heading = document.pages[0].heading;
+  // The heading is drawn at three times the report font and the lines under it at twice: the
+  // other way round the title would be smaller than the lines it heads.
   graph::Font headingFont = layout.heading;
-  headingFont.height *= 2;
+  headingFont.height *= 3;
   graph::Font textFont = layout.text;
-  textFont.height *= 3;
-  // Three times the report font would not fit a long file name across the page: the lines
-  // are made smaller until the widest of them fits.
+  textFont.height *= 2;
+  // A long file name would not fit across the page: the lines are made smaller until the
+  // widest of them fits.
   const std::array<std::string, 3> lines = HeaderLines(document.fileName, options);
   {
     graph::FontScope scope(canvas, textFont);

@@ -21,6 +21,7 @@
 #include "ui/font_records.h"
 #include "ui/list_folders.h"
 #include "ui/preferences_dialog.h"
+#include "ui/report_places.h"
 #include "ui/results_folder.h"
 #include "ui/toolbar_icons.h"
 
@@ -73,6 +74,7 @@ MainWindow::MainWindow(planner::Planner& planner, QWidget* parent)
   BuildFolders();
   PlaceWindow();
   RegisterPlace("PREF", [this](const planner::Place& place) { return OpenPreferences(place); });
+  RegisterReportPlaces(*this, planner_);
   planner_.SetView(this);
   MenusChanged();
 }
