@@ -99,43 +99,63 @@ class PagePainter {
   }
 
   // A column header line: every field flush right in its grid column, a field too wide for
-  // its column broken at a space onto a second line. Returns the lines used.
+  // its column wrapped after its spaces and slashes onto up to three lines, the fields
+  // standing on the last line. Returns the lines used.
   int ColumnHeader(int y, const std::string& line) {
+    constexpr size_t kMaxHeaderLines = 3;
     const std::vector<std::string> fields = SplitTabs(WithoutPageMargin(line));
-    std::vector<std::array<std::string, 2>> parts;
-    bool twoLines = false;
+    std::vector<std::vector<std::string>> parts;
+    size_t lines = 1;
     for (size_t i = 0; i < fields.size(); ++i) {
-      const std::string field = Trim(fields[i]);
       const int column = static_cast<int>(std::min<size_t>(i, 7));
       const int room = layout_.ColumnRight(column) - layout_.ColumnLeft(column) - layout_.cellWidth;
-      std::array<std::string, 2> split{field, ""};
-      if (canvas_.TextWidth(field) > room) {
-        size_t best = std::string::npos;
-        for (size_t s = field.find(' '); s != std::string::npos; s = field.find(' ', s + 1)) {
-          if (best == std::string::npos ||
-              std::abs(static_cast<int>(s) * 2 - static_cast<int>(field.size())) <
-                  std::abs(static_cast<int>(best) * 2 - static_cast<int>(field.size()))) {
-            best = s;
-          }
-        }
-        if (best != std::string::npos) {
-          split = {field.substr(0, best), field.substr(best + 1)};
-          twoLines = true;
-        }
-      }
-      parts.push_back(split);
+      parts.push_back(Wrap(Trim(fields[i]), room, kMaxHeaderLines));
+      lines = std::max(lines, parts.back().size());
     }
     for (size_t i = 0; i < parts.size(); ++i) {
       const int column = static_cast<int>(std::min<size_t>(i, 7));
       const int right = layout_.ColumnRight(column) - layout_.cellWidth / 2;
-      if (twoLines && parts[i][1].empty()) {
-        DrawField(column, right, y + layout_.lineHeight, parts[i][0], i == 0);
-      } else {
-        DrawField(column, right, y, parts[i][0], i == 0);
-        if (!parts[i][1].empty()) DrawField(column, right, y + layout_.lineHeight, parts[i][1], i == 0);
+      const size_t first = lines - parts[i].size();
+      for (size_t l = 0; l < parts[i].size(); ++l) {
+        DrawField(column, right, y + static_cast<int>(first + l) * layout_.lineHeight,
+                  parts[i][l], i == 0);
       }
     }
-    return twoLines ? 2 : 1;
+    return static_cast<int>(lines);
+  }
+
+  // `text` in lines no wider than `room`, broken after spaces and slashes; the last line
+  // takes the rest.
+  std::vector<std::string> Wrap(const std::string& text, int room, size_t maxLines) const {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+      if (c == ' ') {
+        if (!word.empty()) words.push_back(word);
+        word.clear();
+      } else {
+        word += c;
+        if (c == '/') {
+          words.push_back(word);
+          word.clear();
+        }
+      }
+    }
+    if (!word.empty()) words.push_back(word);
+    std::vector<std::string> lines;
+    std::string current;
+    for (const std::string& w : words) {
+      const bool glued = !current.empty() && current.back() == '/';
+      const std::string joined = current.empty() ? w : current + (glued ? "" : " ") + w;
+      if (current.empty() || canvas_.TextWidth(joined) <= room || lines.size() + 1 >= maxLines) {
+        current = joined;
+      } else {
+        lines.push_back(current);
+        current = w;
+      }
+    }
+    lines.push_back(current);
+    return lines;
   }
 
   // A body line with tab expansion on the grid.
@@ -323,7 +343,16 @@ void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
   y = band.bottom + lh / 2;
 
   // The body.
-  const int bodyTop = y;
+  // The column lines stand beside the lines that are set on the grid (those with tabs), so
+  // that they never cross a line of running text.
+  std::vector<std::pair<int, int>> gridRuns;
+  auto onGrid = [&](int top, int bottom) {
+    if (!gridRuns.empty() && gridRuns.back().second == top) {
+      gridRuns.back().second = bottom;
+    } else {
+      gridRuns.emplace_back(top, bottom);
+    }
+  };
   bool bold = false;
   bool firstLine = true;
   for (const std::string& line : jobPage.lines) {
@@ -339,6 +368,7 @@ void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
     }
     const bool header = IsColumnHeaderLine(line) || (firstLine && jobPage.reportHeading);
     firstLine = false;
+    const int top = y;
     if (text.rfind("-----", 0) == 0) {
       painter.Separator(y);
       y += lh;
@@ -351,11 +381,14 @@ void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
       painter.Tabbed(y, line);
       y += lh;
     }
+    if (std::count(line.begin(), line.end(), '\t') >= 2) onGrid(top, y);
   }
   if (options.columns) {
-    for (int column = 1; column <= 7; ++column) {
-      const int x = layout.ColumnLeft(column);
-      canvas.DrawLine({x, bodyTop}, {x, y}, graph::Pen{kGridColor, 1});
+    for (const auto& [top, bottom] : gridRuns) {
+      for (int column = 1; column <= 7; ++column) {
+        const int x = layout.ColumnLeft(column);
+        canvas.DrawLine({x, top}, {x, bottom}, graph::Pen{kGridColor, 1});
+      }
     }
   }
 }
