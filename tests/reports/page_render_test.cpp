@@ -6,6 +6,7 @@
 #include "reports/page_render.h"
 #include "reports/pagination.h"
 #include "tests/graph/golden.h"
+#include "tests/reports/report_fixture.h"
 
 namespace {
 
@@ -94,6 +95,29 @@ TEST(PageRenderGoldenTest, TitlePage) {
   graph::SvgCanvas canvas(850, 1100);
   reports::RenderJobPage(canvas, document, 0, Letter(), FixedOptions());
   EXPECT_TRUE(graph_testing::MatchesGolden("reports/title-page.svg", canvas.Document()));
+}
+
+class ReportPageRenderTest : public testing::Test, public reports_testing::ReportFixture {};
+
+TEST_F(ReportPageRenderTest, AnAccountReportPageUnderItsWrappedColumnTitles) {
+  SetYears(4);
+  AddAccount("High Yield Savings", 2);
+  AddAccount("Employer 401k", 3);
+  AddAccount("Roth IRA", 4);
+  for (int row = 0; row < 4; ++row) {
+    SetBalance(row, 0, 1000.0f * static_cast<float>(row + 1));
+    SetBalance(row, 1, 25000.5f);
+    SetBalance(row, 2, 7000.25f * static_cast<float>(row));
+  }
+  ASSERT_EQ(reports::BuildReport(Source(), reports::ReportKind::Accounts, false), 1);
+  reports::JobDocument document;
+  document.fileName = "RETIRE.RET";
+  document.pages.push_back(reports::JobPage{"Account Report", {}, true, false});
+  ASSERT_TRUE(reports::AppendPageFiles(document, dir.path(), "rpage", 1, "Account Report", true,
+                                       &prompter));
+  graph::SvgCanvas canvas(850, 1100);
+  reports::RenderJobPage(canvas, document, 1, Letter(), FixedOptions());
+  EXPECT_TRUE(graph_testing::MatchesGolden("reports/account-report-page1.svg", canvas.Document()));
 }
 
 }  // namespace
