@@ -309,13 +309,24 @@ std::array<std::string, 3> HeaderLines(const std::string& fileName, const PageOp
 void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
                    const PageGeometry& geometry, const PageOptions& options) {
   if (page < 0 || page >= static_cast<int>(document.pages.size())) return;
-  const PageLayout layout = MakePageLayout(canvas, geometry, options.fontFace);
+  PageLayout layout = MakePageLayout(canvas, geometry, options.fontFace);
   graph::FontScope textScope(canvas, layout.text);
   if (page == 0) {
     RenderTitlePage(canvas, document, layout, options);
     return;
   }
   const JobPage& jobPage = document.pages[static_cast<size_t>(page)];
+  int widestFirst = 0;
+  for (const std::string& line : jobPage.lines) {
+    // Column title lines place their fields by the grid, not the grid by them.
+    if (IsColumnHeaderLine(line)) continue;
+    const std::string text = WithoutPageMargin(line);
+    const size_t tab = text.find('\t');
+    if (tab == std::string::npos) continue;
+    widestFirst = std::max(widestFirst, canvas.TextWidth(Trim(text.substr(0, tab))));
+  }
+  constexpr int kWidestFirstColumnCells = 40;
+  layout.firstColumnCells = std::clamp(widestFirst / layout.cellWidth + 1, 6, kWidestFirstColumnCells);
   const graph::Rect& p = layout.printable;
   const int lh = layout.lineHeight;
   PagePainter painter(canvas, layout, options);

@@ -44,7 +44,10 @@ struct PageLayout {
   int lineHeight = 1;
   graph::Font text;
   graph::Font heading;
-  int FirstColumnWidth() const { return 6 * cellWidth; }
+  // The first column is six characters wide, or as wide as the page's widest first field
+  // (account and budget item names) and one character more.
+  int firstColumnCells = 6;
+  int FirstColumnWidth() const { return firstColumnCells * cellWidth; }
   int ColumnWidth() const { return (printable.Width() - FirstColumnWidth()) / 7; }
   // The left edge of grid column `column` (0 the age column, 1..7 the others).
   int ColumnLeft(int column) const;

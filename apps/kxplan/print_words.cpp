@@ -11,7 +11,8 @@ namespace kxplan {
 
 namespace {
 
-// The session's print jobs: results, scenario, report:KIND, all-reports, budget:N.
+// The session's print jobs: results, scenario, report:KIND, all-reports, budget:N and the
+// input/output report's detail pages.
 bool PrintSessionJob(PrintRequest& request) {
   const std::string& what = request.line.printWhat;
   if (!planner::IsPrintJobWord(what)) {
@@ -39,6 +40,8 @@ constexpr PrintWord kPrintWords[] = {
     {"report:", "report:KIND, one report (networth, incoming, ...)", PrintSessionJob},
     {"all-reports", "every report", PrintSessionJob},
     {"budget:", "budget:N, the page of budget N (1..5)", PrintSessionJob},
+    {"accounts-io-detail:", "accounts-io-detail:AGE:I|O, the input/output report's Go",
+     PrintSessionJob},
 };
 
 bool Matches(const PrintWord& entry, const std::string& what) {
