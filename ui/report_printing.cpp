@@ -27,7 +27,11 @@ class PrinterDevice final : public reports::PageDevice {
  public:
   PrinterDevice(QPrinter& printer, planner::Planner& planner, const reports::JobDocument& document,
                 AbortDialog* abort)
-      : printer_(printer), planner_(planner), document_(document), abort_(abort) {}
+      : printer_(printer),
+        planner_(planner),
+        document_(document),
+        abort_(abort),
+        options_(planner::PageOptionsOf(planner)) {}
   ~PrinterDevice() override {
     if (painter_.isActive()) painter_.end();
   }
@@ -42,7 +46,7 @@ class PrinterDevice final : public reports::PageDevice {
         planner_, printer_.width(), printer_.height(), printer_.logicalDpiX(),
         printer_.logicalDpiY());
     painter_.fillRect(QRect(0, 0, printer_.width(), printer_.height()), Qt::white);
-    reports::RenderJobPage(canvas, document_, page, geometry, planner::PageOptionsOf(planner_));
+    reports::RenderJobPage(canvas, document_, page, geometry, options_);
     return true;
   }
   bool EndPage() override { return true; }
@@ -61,6 +65,7 @@ class PrinterDevice final : public reports::PageDevice {
   planner::Planner& planner_;
   const reports::JobDocument& document_;
   AbortDialog* abort_;
+  const reports::PageOptions options_;  // one date and time on every page of the job
   QPainter painter_;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "graph/svg_canvas.h"
+#include "reports/budget_page.h"
 #include "reports/page_render.h"
 #include "reports/pagination.h"
 #include "tests/graph/golden.h"
@@ -118,6 +119,30 @@ TEST_F(ReportPageRenderTest, AnAccountReportPageUnderItsWrappedColumnTitles) {
   graph::SvgCanvas canvas(850, 1100);
   reports::RenderJobPage(canvas, document, 1, Letter(), FixedOptions());
   EXPECT_TRUE(graph_testing::MatchesGolden("reports/account-report-page1.svg", canvas.Document()));
+}
+
+TEST_F(ReportPageRenderTest, ABudgetPageWidensItsFirstColumnToTheItemNames) {
+  core::Budget budget{};
+  budget.itemCount = 2;
+  core::CopyText(budget.itemName[0], "Groceries and household");
+  budget.itemAmount[0] = 950.0f;
+  budget.itemMonthly[0] = 1;
+  budget.itemInflation[0] = 1;
+  budget.itemYearlyAmount[0] = 11400.0f;
+  core::CopyText(budget.itemName[1], "Insurance");
+  budget.itemAmount[1] = 3600.0f;
+  budget.itemRate[1] = 2.0f;
+  budget.itemYearlyAmount[1] = 3600.0f;
+  ASSERT_TRUE(reports::WriteBudgetPage(budget, dir.path(), &prompter));
+  reports::JobDocument document;
+  document.fileName = "RETIRE.RET";
+  document.pages.push_back(reports::JobPage{"Household", {}, true, false});
+  ASSERT_TRUE(reports::AppendPageFiles(document, dir.path(), "rpage", 1, "Household", true,
+                                       &prompter));
+  ASSERT_EQ(document.pages[1].lines.size(), 5u);  // read up to the budget page's end mark
+  graph::SvgCanvas canvas(850, 1100);
+  reports::RenderJobPage(canvas, document, 1, Letter(), FixedOptions());
+  EXPECT_TRUE(graph_testing::MatchesGolden("reports/budget-page1.svg", canvas.Document()));
 }
 
 }  // namespace
