@@ -96,8 +96,8 @@ bool LoadAndRun(const Request& request, ConsolePrompter& prompter, engine::Sched
     return false;
   }
   run.ctx->options.pound = request.pound;
-  SetUpRunEnvironment(*run.ctx, request.workDir, request.scenarioPath, request.today,
-                      std::nullopt, prompter);
+  SetUpRunEnvironment(*run.ctx, request.workDir, request.scenarioPath, request.today, std::nullopt,
+                      prompter);
   return engine::RunSimulation(*run.ctx, run.document.scenario, mode);
 }
 
@@ -130,10 +130,9 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   source.currencyWord = run.ctx->CurrencyWord();
   source.workDir = request.workDir;
   source.prompter = &prompter;
-  const int pages = request.detailAge
-                        ? reports::BuildAccountsIoDetail(source, *request.detailAge,
-                                                         request.detailIncoming)
-                        : reports::BuildReport(source, *kind, !request.print);
+  const int pages = request.detailAge ? reports::BuildAccountsIoDetail(source, *request.detailAge,
+                                                                       request.detailIncoming)
+                                      : reports::BuildReport(source, *kind, !request.print);
   out << pages << "\n";
   return pages > 0 ? kExitOk : kExitFailure;
 }
@@ -162,10 +161,11 @@ int PaginateCommand(const std::vector<std::string>& args, std::ostream& out, std
   } else if (!LoadAndRun(request, prompter, engine::ScheduleMode::PrintFile, run)) {
     return kExitFailure;
   }
-  const int pages = reports::Paginate(request.workDir,
-                                      request.scenarioListing ? reports::PaginationVariant::Scenario
-                                                              : reports::PaginationVariant::Schedule,
-                                      &prompter);
+  const int pages =
+      reports::Paginate(request.workDir,
+                        request.scenarioListing ? reports::PaginationVariant::Scenario
+                                                : reports::PaginationVariant::Schedule,
+                        &prompter);
   out << pages << "\n";
   return pages > 0 ? kExitOk : kExitFailure;
 }

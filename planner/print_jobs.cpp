@@ -46,8 +46,7 @@ std::optional<reports::JobDocument> ScheduleJob(Planner& planner) {
 std::optional<reports::JobDocument> ScenarioJob(Planner& planner) {
   std::string text;
   engine::WriteScenarioDescription(planner.document().scenario, planner.lastRun().currentAge,
-                                   planner.startup().pound,
-                                   [&](std::string_view line, int) {
+                                   planner.startup().pound, [&](std::string_view line, int) {
                                      text.append(line);
                                      text += '\n';
                                    });
@@ -76,8 +75,7 @@ bool AppendReport(Planner& planner, reports::JobDocument& document, reports::Rep
   const int pages = reports::BuildReport(ReportSourceOf(planner), kind, false);
   if (pages == 0) return false;
   return reports::AppendPageFiles(document, planner.workDir(), "rpage", pages,
-                                  reports::InfoOf(kind).title, true,
-                                  &planner.services().prompter);
+                                  reports::InfoOf(kind).title, true, &planner.services().prompter);
 }
 
 }  // namespace
@@ -106,9 +104,8 @@ bool IsPrintJobWord(std::string_view what) {
 
 std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner, int budget) {
   if (budget < 0 || budget >= core::kBudgetCount) return std::nullopt;
-  return BuildBudgetPrintJob(planner,
-                             planner.document().scenario.budgets[static_cast<size_t>(budget)],
-                             budget);
+  return BuildBudgetPrintJob(
+      planner, planner.document().scenario.budgets[static_cast<size_t>(budget)], budget);
 }
 
 std::optional<reports::JobDocument> BuildBudgetPrintJob(Planner& planner,

@@ -12,11 +12,11 @@ namespace reports {
 
 namespace {
 
-constexpr const char* kSectionLines[] = {"Financial Scenario", "Red flags at age",
-                                         "Financial Events",   "Initial Rates:",
-                                         "Summary",            "End Of Year Account Summary"};
-constexpr const char* kColumnHeaderWords[] = {"Net Worth", "Accounts",  "Investment",
-                                              "Retirement", "Equity", "Purchasing Power"};
+constexpr const char* kSectionLines[] = {
+    "Financial Scenario", "Red flags at age", "Financial Events",
+    "Initial Rates:",     "Summary",          "End Of Year Account Summary"};
+constexpr const char* kColumnHeaderWords[] = {"Net Worth",  "Accounts", "Investment",
+                                              "Retirement", "Equity",   "Purchasing Power"};
 
 std::string TrimLeft(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
@@ -34,7 +34,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   size_t start = 0;
   for (;;) {
     const size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    fields.push_back(
+        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
     if (tab == std::string::npos) break;
     start = tab + 1;
   }
@@ -51,7 +52,8 @@ bool IsSectionLine(const std::string& line) {
 
 bool IsColumnHeaderLine(const std::string& line) {
   if (line.find('\t') == std::string::npos) return false;
-  if (std::any_of(line.begin(), line.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
+  if (std::any_of(line.begin(), line.end(),
+                  [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
     return false;
   }
   for (const char* word : kColumnHeaderWords) {
@@ -117,8 +119,8 @@ class PagePainter {
       const int right = layout_.ColumnRight(column) - layout_.cellWidth / 2;
       const size_t first = lines - parts[i].size();
       for (size_t l = 0; l < parts[i].size(); ++l) {
-        DrawField(column, right, y + static_cast<int>(first + l) * layout_.lineHeight,
-                  parts[i][l], i == 0);
+        DrawField(column, right, y + static_cast<int>(first + l) * layout_.lineHeight, parts[i][l],
+                  i == 0);
       }
     }
     return static_cast<int>(lines);
@@ -175,7 +177,8 @@ class PagePainter {
       // Amounts, and texts short enough for their column, sit flush right in it as the
       // column titles above them do; a longer text starts at the column and runs on.
       const std::string trimmed = Trim(field);
-      const int columnRoom = column <= 7 ? layout_.ColumnRight(column) - std::max(layout_.ColumnLeft(column), x) -
+      const int columnRoom = column <= 7 ? layout_.ColumnRight(column) -
+                                               std::max(layout_.ColumnLeft(column), x) -
                                                layout_.cellWidth / 2
                                          : 0;
       if (column > 7) {
@@ -185,7 +188,8 @@ class PagePainter {
       } else if (IsNumeric(field) || canvas_.TextWidth(trimmed) <= columnRoom) {
         const std::string text = trimmed;
         const int width = canvas_.TextWidth(text);
-        while (column < 7 && layout_.ColumnRight(column) - layout_.cellWidth / 2 - width < x) ++column;
+        while (column < 7 && layout_.ColumnRight(column) - layout_.cellWidth / 2 - width < x)
+          ++column;
         const int right = std::min(layout_.ColumnRight(std::min(column, 7)) - layout_.cellWidth / 2,
                                    layout_.printable.right);
         RightAligned(right, y, text);
@@ -326,7 +330,8 @@ void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
     widestFirst = std::max(widestFirst, canvas.TextWidth(Trim(text.substr(0, tab))));
   }
   constexpr int kWidestFirstColumnCells = 40;
-  layout.firstColumnCells = std::clamp(widestFirst / layout.cellWidth + 1, 6, kWidestFirstColumnCells);
+  layout.firstColumnCells =
+      std::clamp(widestFirst / layout.cellWidth + 1, 6, kWidestFirstColumnCells);
   const graph::Rect& p = layout.printable;
   const int lh = layout.lineHeight;
   PagePainter painter(canvas, layout, options);
@@ -385,7 +390,8 @@ void RenderJobPage(graph::Canvas& canvas, const JobDocument& document, int page,
       y += lh;
       continue;
     }
-    graph::FontScope scope(canvas, bold || header || IsSectionLine(line) ? layout.heading : layout.text);
+    graph::FontScope scope(canvas,
+                           bold || header || IsSectionLine(line) ? layout.heading : layout.text);
     if (header) {
       y += painter.ColumnHeader(y, line) * lh;
     } else {

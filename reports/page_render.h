@@ -15,11 +15,11 @@ namespace reports {
 
 struct PageOptions {
   std::string fontFace = "Courier";
-  bool banding = false;  // "Use color banding on reports"
-  bool boxing = false;   // "Use rectangle boxing on reports"
-  bool columns = false;  // "Use columns on reports": the tab grid's column lines
-  std::array<std::string, 3> titles;     // the alternative titles ...
-  std::array<bool, 3> useTitle{};        // ... and whether each replaces its line
+  bool banding = false;               // "Use color banding on reports"
+  bool boxing = false;                // "Use rectangle boxing on reports"
+  bool columns = false;               // "Use columns on reports": the tab grid's column lines
+  std::array<std::string, 3> titles;  // the alternative titles ...
+  std::array<bool, 3> useTitle{};     // ... and whether each replaces its line
   platform::DateTime now;
 };
 

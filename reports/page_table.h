@@ -22,9 +22,9 @@ struct PageTable {
   std::vector<std::string> titles;  // each with its own separator
   std::string headingEnd;           // "\n"
   std::vector<TableRow> rows;
-  bool splitColumns = false;         // print pages carry seven columns each
-  int firstCounter = 7;              // where the line counter of the first page starts
-  int laterCounter = 7;              // ... and of every later page
+  bool splitColumns = false;  // print pages carry seven columns each
+  int firstCounter = 7;       // where the line counter of the first page starts
+  int laterCounter = 7;       // ... and of every later page
   std::string endMark = "Dooooone";
 };
 

@@ -11,7 +11,8 @@ namespace reports {
 namespace {
 
 constexpr const char* kDashes =
-    "-----------------------------------------------------------------------------------------------"
+    "----------------------------------------------------------------------------------------------"
+    "-"
     "-------------------";
 
 // The schedule's column header block: 4 counted lines between the bold markers.
@@ -118,7 +119,8 @@ int Paginate(const std::filesystem::path& workDir, PaginationVariant variant,
     const std::string name = "page" + std::to_string(p + 1);
     std::FILE* file = std::fopen(core::ResolvePath(workDir, name).c_str(), "wt");
     if (file == nullptr) {
-      if (prompter != nullptr) prompter->ShowMessage("FILE OPEN ERROR", name, platform::Icon::Error);
+      if (prompter != nullptr)
+        prompter->ShowMessage("FILE OPEN ERROR", name, platform::Icon::Error);
       return 0;
     }
     std::fwrite(pages[p].data(), 1, pages[p].size(), file);

@@ -48,7 +48,8 @@ bool AppendPageFiles(JobDocument& document, const std::filesystem::path& workDir
     const std::string name = prefix + std::to_string(n);
     auto lines = ReadPageFile(workDir, name);
     if (!lines) {
-      if (prompter != nullptr) prompter->ShowMessage("FILE OPEN ERROR", name, platform::Icon::Error);
+      if (prompter != nullptr)
+        prompter->ShowMessage("FILE OPEN ERROR", name, platform::Icon::Error);
       return false;
     }
     document.pages.push_back(JobPage{heading, std::move(*lines), false, reportHeading});
@@ -66,8 +67,8 @@ JobResult RunPrintJob(const std::vector<int>& order, PageDevice& device,
   for (int i = 0; i < total; ++i) {
     if (device.AbortRequested()) return JobResult::Aborted;
     device.ShowProgress(ProgressText(i + 1, total));
-    const bool ok = device.StartPage() && device.RenderPage(order[static_cast<size_t>(i)]) &&
-                    device.EndPage();
+    const bool ok =
+        device.StartPage() && device.RenderPage(order[static_cast<size_t>(i)]) && device.EndPage();
     if (!ok) {
       if (prompter != nullptr) {
         if (order[static_cast<size_t>(i)] == 0) {

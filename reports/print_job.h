@@ -31,14 +31,14 @@ std::vector<int> JobPageOrder(int pageFiles, const PrintChoice& choice);
 struct JobPage {
   std::string heading;  // "Financial Schedule", "Financial Scenario", a report's title
   std::vector<std::string> lines;
-  bool title = false;  // the job's title page
+  bool title = false;          // the job's title page
   bool reportHeading = false;  // its first line is a report's column titles
 };
 
 // Everything the pages of a job share.
 struct JobDocument {
   std::string documentName = "Printing Schedule";
-  std::string fileName;  // the scenario's file, for "File: %s"
+  std::string fileName;        // the scenario's file, for "File: %s"
   std::vector<JobPage> pages;  // pages[0] is the title page, its heading the job's
 };
 

@@ -69,17 +69,17 @@ PageTable NetWorthTable(const ReportSource& source) {
          "Investment Accounts", "Tax-Free Accounts", "Retirement Accounts", "Asset Accounts",
          "Equity Accounts", "Liabilities"});
   } else {
-    table.titles = TabbedTitles({"Net Worth", "Investment Accounts", "Tax-Free Accounts",
-                                 "Retirement Accounts", "Asset Accounts", "Equity Accounts",
-                                 "Liabilities"});
+    table.titles =
+        TabbedTitles({"Net Worth", "Investment Accounts", "Tax-Free Accounts",
+                      "Retirement Accounts", "Asset Accounts", "Equity Accounts", "Liabilities"});
   }
   for (int r = 0; r < results.RowCount(); ++r) {
     const engine::ResultsYear& y = results.years[static_cast<size_t>(r)];
     const float owed = Liabilities(results, y.age);
     if (purchasingPower) {
-      table.rows.push_back(ValueRow(y.age, {y.netWorth, results.purchasingPowerByYear[static_cast<size_t>(r)],
-                                            y.investment, y.taxFree, y.retirement, y.assetAccounts,
-                                            y.equity, owed}));
+      table.rows.push_back(ValueRow(
+          y.age, {y.netWorth, results.purchasingPowerByYear[static_cast<size_t>(r)], y.investment,
+                  y.taxFree, y.retirement, y.assetAccounts, y.equity, owed}));
     } else {
       table.rows.push_back(ValueRow(y.age, {y.netWorth, y.investment, y.taxFree, y.retirement,
                                             y.assetAccounts, y.equity, owed}));
@@ -99,16 +99,16 @@ PageTable FlowTable(const ReportSource& source, bool incoming) {
                                  "Income From Non Taxable", "Loans", "Assets", "Equity"});
   } else {
     table.headingLead = " Age\t";
-    table.titles = TabbedTitles(
-        {" Total Outgoing", "Withdrawals", "Interest", "Other/Loan/Mortgage", "Taxes", "Penalties"});
+    table.titles = TabbedTitles({" Total Outgoing", "Withdrawals", "Interest",
+                                 "Other/Loan/Mortgage", "Taxes", "Penalties"});
   }
   // The closing row is not listed.
   for (int r = 0; r + 1 < results.RowCount(); ++r) {
     const engine::ResultsYear& y = results.years[static_cast<size_t>(r)];
     if (incoming) {
-      table.rows.push_back(ValueRow(y.age, {y.totalIncoming, y.deposits, y.taxableIncome,
-                                            y.nonTaxableIncome, y.loans, y.assetGain,
-                                            y.equityGain}));
+      table.rows.push_back(
+          ValueRow(y.age, {y.totalIncoming, y.deposits, y.taxableIncome, y.nonTaxableIncome,
+                           y.loans, y.assetGain, y.equityGain}));
     } else {
       table.rows.push_back(ValueRow(y.age, {y.totalOutgoing, y.withdrawals, y.interestPaid,
                                             y.lossesAndCosts, y.taxes, y.penalties}));

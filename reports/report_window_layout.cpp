@@ -18,7 +18,8 @@ std::vector<std::string> Fields(const std::string& line) {
   size_t start = 0;
   for (;;) {
     const size_t tab = line.find('\t', start);
-    fields.push_back(Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
+    fields.push_back(
+        Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
     if (tab == std::string::npos) break;
     start = tab + 1;
   }

@@ -19,7 +19,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   size_t start = 0;
   for (;;) {
     const size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    fields.push_back(
+        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
     if (tab == std::string::npos) break;
     start = tab + 1;
   }
@@ -166,13 +167,15 @@ std::optional<PageTable> EventsTable(const ReportSource& source, bool incoming) 
   table.firstCounter = 4;
   table.laterCounter = 7;
   table.endMark = "Dooooone\n";
-  for (const std::string& label : labels) table.titles.push_back(core::Format("%15s\t", label.c_str()));
+  for (const std::string& label : labels)
+    table.titles.push_back(core::Format("%15s\t", label.c_str()));
   if (labels.empty()) return table;
 
   // One row per age, in the order the ages come.
   std::vector<std::string> ages;
   for (const ItemLine& item : items) {
-    if (std::find(ages.begin(), ages.end(), item.ageText) == ages.end()) ages.push_back(item.ageText);
+    if (std::find(ages.begin(), ages.end(), item.ageText) == ages.end())
+      ages.push_back(item.ageText);
   }
   for (const std::string& ageText : ages) {
     TableRow row{core::Format("%5.1f\t", static_cast<double>(Number(ageText))), {}, "\n"};
@@ -287,9 +290,8 @@ std::optional<PageTable> AccountsIoTable(const ReportSource& source) {
 }
 
 std::string AccountsIoDetailTitle(int age, bool incoming) {
-  return core::Format(incoming ? "Accounts Incoming Report -- Age %d"
-                               : "Accounts Outgoing Report -- Age %d",
-                      age);
+  return core::Format(
+      incoming ? "Accounts Incoming Report -- Age %d" : "Accounts Outgoing Report -- Age %d", age);
 }
 
 namespace {

@@ -78,7 +78,8 @@ void ReportOptionsDialog::Store() {
 void ReportOptionsDialog::ChooseFont() {
   bool chosen = false;
   const QFont font = QFontDialog::getFont(
-      &chosen, FontOf(planner_.document().scenario.fonts[kReportFont], QFont(QStringLiteral("Courier"))),
+      &chosen,
+      FontOf(planner_.document().scenario.fonts[kReportFont], QFont(QStringLiteral("Courier"))),
       this);
   if (chosen) planner_.StoreFont(kReportFont, FontRecordOf(font));
 }

@@ -42,9 +42,9 @@ class PrinterDevice final : public reports::PageDevice {
   }
   bool RenderPage(int page) override {
     kxqt::QtCanvas canvas(painter_);
-    const reports::PageGeometry geometry = planner::GeometryFor(
-        planner_, printer_.width(), printer_.height(), printer_.logicalDpiX(),
-        printer_.logicalDpiY());
+    const reports::PageGeometry geometry =
+        planner::GeometryFor(planner_, printer_.width(), printer_.height(), printer_.logicalDpiX(),
+                             printer_.logicalDpiY());
     painter_.fillRect(QRect(0, 0, printer_.width(), printer_.height()), Qt::white);
     reports::RenderJobPage(canvas, document_, page, geometry, options_);
     return true;
@@ -150,15 +150,16 @@ bool PrintJobToPdf(planner::Planner& planner, const reports::JobDocument& docume
 bool RunPageSetup(QWidget* parent, planner::Planner& planner) {
   QPrinter printer(QPrinter::HighResolution);
   const std::array<int, 4> kept = planner::PageMargins(planner);
-  printer.setPageMargins(QMarginsF(kept[0] / kThousandthsPerMillimetre,
-                                   kept[1] / kThousandthsPerMillimetre,
-                                   kept[2] / kThousandthsPerMillimetre,
-                                   kept[3] / kThousandthsPerMillimetre),
-                         QPageLayout::Millimeter);
+  printer.setPageMargins(
+      QMarginsF(kept[0] / kThousandthsPerMillimetre, kept[1] / kThousandthsPerMillimetre,
+                kept[2] / kThousandthsPerMillimetre, kept[3] / kThousandthsPerMillimetre),
+      QPageLayout::Millimeter);
   QPageSetupDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
-  auto thousandths = [](double mm) { return static_cast<int>(mm * kThousandthsPerMillimetre + 0.5); };
+  auto thousandths = [](double mm) {
+    return static_cast<int>(mm * kThousandthsPerMillimetre + 0.5);
+  };
   planner::StorePageMargins(planner, {thousandths(margins.left()), thousandths(margins.top()),
                                       thousandths(margins.right()), thousandths(margins.bottom())});
   return true;

@@ -104,7 +104,8 @@ void ReportWindow::SizeColumns() {
   std::vector<int> titleWidths;
   for (int c = 0; c < table_->columnCount(); ++c) {
     const QTableWidgetItem* header = table_->horizontalHeaderItem(c);
-    titleWidths.push_back(headerMetrics.horizontalAdvance(header != nullptr ? header->text() : QString()) + 16);
+    titleWidths.push_back(
+        headerMetrics.horizontalAdvance(header != nullptr ? header->text() : QString()) + 16);
   }
   const std::vector<int> widths = reports::ReportColumnWidths(
       titleWidths, metrics.horizontalAdvance(QString::fromLatin1(reports::kAgeSample)) + 16,
@@ -114,7 +115,8 @@ void ReportWindow::SizeColumns() {
 }
 
 void ReportWindow::Print() {
-  const auto job = planner::BuildPrintJob(planner_, std::string("report:") + reports::InfoOf(kind_).word);
+  const auto job =
+      planner::BuildPrintJob(planner_, std::string("report:") + reports::InfoOf(kind_).word);
   if (job) PrintJobWithDialog(this, planner_, *job);
 }
 
@@ -134,8 +136,9 @@ void ReportWindow::Go() {
   if (age == nullptr) return;
   const auto choice = reports::IoRowChoiceOf(kxqt::ToLatin1(age->text()));
   if (!choice) return;
-  const auto job = planner::BuildPrintJob(
-      planner_, "accounts-io-detail:" + std::to_string(choice->age) + (choice->incoming ? ":I" : ":O"));
+  const auto job =
+      planner::BuildPrintJob(planner_, "accounts-io-detail:" + std::to_string(choice->age) +
+                                           (choice->incoming ? ":I" : ":O"));
   if (job) PrintJobWithDialog(this, planner_, *job);
 }
 

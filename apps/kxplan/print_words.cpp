@@ -59,7 +59,8 @@ bool RunPrintWord(PrintRequest& request) {
     if (Matches(entry, request.line.printWhat)) return entry.print(request);
   }
   request.err << "kxplan: unknown --print " << request.line.printWhat << "; one of:\n";
-  for (const PrintWord& entry : PrintWords()) request.err << "  " << entry.word << "  " << entry.usage << '\n';
+  for (const PrintWord& entry : PrintWords())
+    request.err << "  " << entry.word << "  " << entry.usage << '\n';
   return false;
 }
 
@@ -71,7 +72,8 @@ bool SaveReportScreenshots(kxui::MainWindow& window, planner::Planner& planner, 
     if (!report.Load()) continue;  // nothing to show for this scenario
     report.show();
     QApplication::processEvents();
-    const QString path = dir.filePath(QStringLiteral("report-%1.png").arg(QString::fromLatin1(info.word)));
+    const QString path =
+        dir.filePath(QStringLiteral("report-%1.png").arg(QString::fromLatin1(info.word)));
     if (!report.grab().save(path, "PNG")) {
       err << "kxplan: cannot write " << kxqt::PathFromQString(path) << '\n';
       saved = false;

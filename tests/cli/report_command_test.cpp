@@ -22,9 +22,9 @@ class ReportCommandTest : public testing::Test {
 };
 
 TEST_F(ReportCommandTest, TheScreenPageOfEveryKind) {
-  for (const char* kind : {"networth", "incoming", "outgoing", "accounts", "account-allocations",
-                           "groups", "group-allocations", "incoming-events", "outgoing-events",
-                           "accounts-io"}) {
+  for (const char* kind :
+       {"networth", "incoming", "outgoing", "accounts", "account-allocations", "groups",
+        "group-allocations", "incoming-events", "outgoing-events", "accounts-io"}) {
     const auto result = RunIn(dir.path(), {"report", scenario, kind, "--today", "2024-03-05"});
     EXPECT_EQ(result.exitCode, 0) << kind << ": " << result.err;
     EXPECT_EQ(result.out, "1\n") << kind;

@@ -1,8 +1,9 @@
 // The print jobs of the session: which pages each job holds and under which headings, the
 // report options and margins it keeps.
+#include "planner/print_jobs.h"
+
 #include <gtest/gtest.h>
 
-#include "planner/print_jobs.h"
 #include "tests/planner/planner_fixture.h"
 
 namespace {

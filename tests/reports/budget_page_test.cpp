@@ -1,8 +1,9 @@
 // The printed budget page.
+#include "reports/budget_page.h"
+
 #include <gtest/gtest.h>
 
 #include "core/text.h"
-#include "reports/budget_page.h"
 #include "tests/reports/report_fixture.h"
 
 namespace {

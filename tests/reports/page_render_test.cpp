@@ -1,10 +1,11 @@
 // A printed page drawn on the SVG canvas: the layout sized to the printable area, the header
 // lines and titles, and a whole schedule page and title page compared with golden files.
+#include "reports/page_render.h"
+
 #include <gtest/gtest.h>
 
 #include "graph/svg_canvas.h"
 #include "reports/budget_page.h"
-#include "reports/page_render.h"
 #include "reports/pagination.h"
 #include "tests/graph/golden.h"
 #include "tests/reports/report_fixture.h"
@@ -137,8 +138,8 @@ TEST_F(ReportPageRenderTest, ABudgetPageWidensItsFirstColumnToTheItemNames) {
   reports::JobDocument document;
   document.fileName = "RETIRE.RET";
   document.pages.push_back(reports::JobPage{"Household", {}, true, false});
-  ASSERT_TRUE(reports::AppendPageFiles(document, dir.path(), "rpage", 1, "Household", true,
-                                       &prompter));
+  ASSERT_TRUE(
+      reports::AppendPageFiles(document, dir.path(), "rpage", 1, "Household", true, &prompter));
   ASSERT_EQ(document.pages[1].lines.size(), 5u);  // read up to the budget page's end mark
   graph::SvgCanvas canvas(850, 1100);
   reports::RenderJobPage(canvas, document, 1, Letter(), FixedOptions());

@@ -1,10 +1,11 @@
 // Cutting the print file into page files: the counted-line limit, the header block at the
 // "??" line and on later pages, the title block, the scenario listing.
+#include "reports/pagination.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "reports/pagination.h"
 #include "tests/reports/report_fixture.h"
 
 namespace {

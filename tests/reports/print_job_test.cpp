@@ -1,8 +1,9 @@
 // A print job's page order by range, copies and collation, and the page loop with its abort
 // and failure paths.
+#include "reports/print_job.h"
+
 #include <gtest/gtest.h>
 
-#include "reports/print_job.h"
 #include "tests/reports/report_fixture.h"
 
 namespace {

@@ -67,6 +67,4 @@ struct ReportFixture {
   std::string Page(const std::string& name) const { return dir.Read(name); }
 };
 
-
-
 }  // namespace reports_testing

@@ -1,8 +1,9 @@
 // The report pages over the results tables: headings, row formats, the 56-line print pages,
 // the seven-column split and the allocation shares.
+#include "reports/report_pages.h"
+
 #include <gtest/gtest.h>
 
-#include "reports/report_pages.h"
 #include "tests/reports/report_fixture.h"
 
 namespace {
@@ -59,7 +60,8 @@ TEST_F(ReportPagesTest, IncomingAndOutgoingLeaveTheClosingRowOut) {
   SetYears(3);  // rows 60..63, the last the closing row
   ASSERT_EQ(BuildReport(Source(), ReportKind::Outgoing, true), 1);
   const auto lines = Lines(Page("spage1"));
-  EXPECT_EQ(lines[0], " Age\t Total Outgoing\tWithdrawals\tInterest\tOther/Loan/Mortgage\tTaxes\tPenalties");
+  EXPECT_EQ(lines[0],
+            " Age\t Total Outgoing\tWithdrawals\tInterest\tOther/Loan/Mortgage\tTaxes\tPenalties");
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[3].substr(0, 6), " 62.0\t");
   ASSERT_EQ(BuildReport(Source(), ReportKind::Incoming, true), 1);
@@ -84,7 +86,8 @@ TEST_F(ReportPagesTest, TenAccountsPrintOnTwoPagesOfColumnsAndShowAllOnScreen) {
   EXPECT_EQ(Lines(Page("rpage2"))[3].substr(0, 6), " 60.0\t");
   ASSERT_EQ(BuildReport(Source(), ReportKind::Accounts, true), 1);
   const auto screen = Lines(Page("spage1"));
-  EXPECT_EQ(screen[0], " Age\tAcct0\tAcct1\tAcct2\tAcct3\tAcct4\tAcct5\tAcct6\tAcct7\tAcct8\tAcct9\t");
+  EXPECT_EQ(screen[0],
+            " Age\tAcct0\tAcct1\tAcct2\tAcct3\tAcct4\tAcct5\tAcct6\tAcct7\tAcct8\tAcct9\t");
   EXPECT_EQ(std::count(screen[1].begin(), screen[1].end(), '\t'), 11);
 }
 

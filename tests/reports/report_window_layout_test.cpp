@@ -1,12 +1,13 @@
 // The report window's table: fields of the screen page, column widths, the "Go" row choice.
-#include <gtest/gtest.h>
-
 #include "reports/report_window_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(ReportWindowLayoutTest, FieldsComeWithoutPaddingAndATrailingTabAddsNoColumn) {
-  const auto table = reports::ScreenTableOf({" Age\tSavings\tHouse\t", " 60.0\t   10.00\t    5.00\t"});
+  const auto table =
+      reports::ScreenTableOf({" Age\tSavings\tHouse\t", " 60.0\t   10.00\t    5.00\t"});
   EXPECT_EQ(table.titles, (std::vector<std::string>{"Age", "Savings", "House"}));
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0], (std::vector<std::string>{"60.0", "10.00", "5.00"}));

@@ -59,7 +59,8 @@ TEST_F(EventsReportTest, AMissingResultsFileIsSaidAndNothingIsShown) {
 
 TEST_F(EventsReportTest, PrintPagesStartTheirCounterAtFourThenSeven) {
   std::string body;
-  for (int age = 60; age < 120; ++age) body += core::Format("%5.1f\tPension\t2\t%13.2f\n", age * 1.0, 10.0);
+  for (int age = 60; age < 120; ++age)
+    body += core::Format("%5.1f\tPension\t2\t%13.2f\n", age * 1.0, 10.0);
   WriteBigFile(body);
   ASSERT_EQ(BuildReport(Source(), ReportKind::IncomingEvents, false), 2);
   // 52 rows fit below a counter of 4, 49 below 7.

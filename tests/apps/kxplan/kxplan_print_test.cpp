@@ -53,8 +53,8 @@ class KxplanPrintTest : public QObject {
   void theCommandLineTakesThePrintWords() {
     kxplan::CommandLine line;
     std::string problem;
-    QVERIFY(kxplan::ParseCommandLine({"--print", "report:networth", "--pdf", "a.pdf", "--from",
-                                      "2", "--to", "3", "--copies", "2", "--collate"},
+    QVERIFY(kxplan::ParseCommandLine({"--print", "report:networth", "--pdf", "a.pdf", "--from", "2",
+                                      "--to", "3", "--copies", "2", "--collate"},
                                      line, problem));
     QCOMPARE(line.headless, kxplan::HeadlessWord::Print);
     QCOMPARE(line.printWhat, std::string("report:networth"));
