@@ -144,6 +144,7 @@ bool PrintJobToPdf(planner::Planner& planner, const reports::JobDocument& docume
   printer.setPageSize(QPageSize(QPageSize::Letter));
   const int pageFiles = static_cast<int>(document.pages.size()) - 1;
   const std::vector<int> order = reports::JobPageOrder(pageFiles, choice);
+  if (order.empty()) return false;  // a range that holds no page writes no file
   return PrintOnDevice(printer, planner, document, order, nullptr) == reports::JobResult::Printed;
 }
 
