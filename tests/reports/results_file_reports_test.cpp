@@ -2,6 +2,8 @@
 // and the accounts input/output report with its detail pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "reports/report_pages.h"
 #include "tests/reports/report_fixture.h"
 
@@ -66,6 +68,18 @@ TEST_F(EventsReportTest, PrintPagesStartTheirCounterAtFourThenSeven) {
   // 52 rows fit below a counter of 4, 49 below 7.
   EXPECT_EQ(Lines(Page("rpage1")).size(), 3u + 52u + 1u);
   EXPECT_EQ(Lines(Page("rpage2")).size(), 3u + 8u + 1u);
+}
+
+TEST_F(EventsReportTest, AtMostFiftyLabelsBecomeColumns) {
+  std::string body;
+  for (int i = 0; i < 60; ++i) body += core::Format(" 60.0\tItem %02d\t2\t%13.2f\n", i, 1.0);
+  WriteBigFile(body);
+  ASSERT_EQ(BuildReport(Source(), ReportKind::IncomingEvents, true), 1);
+  const auto heading = Lines(Page("spage1"))[0];
+  // The age and fifty labels: the day's total first, then the first 49 items.
+  EXPECT_EQ(std::count(heading.begin(), heading.end(), '\t'), 51);
+  EXPECT_NE(heading.find("Item 48"), std::string::npos);
+  EXPECT_EQ(heading.find("Item 49"), std::string::npos);
 }
 
 class AccountsIoReportTest : public testing::Test, public reports_testing::ReportFixture {
