@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
+#include "cli/report_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -108,6 +109,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (IsGraphCommandLine(args)) return GraphCommand(args, out, err);  // and so has graph
   if (IsMonteCarloCommandLine(args)) return MonteCarloCommand(args, out, err);  // and montecarlo
   if (IsRule72tCommandLine(args)) return Rule72tCommand(args, out, err);  // and rule72t
+  if (IsReportCommandLine(args)) return ReportCommand(args, out, err);    // and report
+  if (IsPaginateCommandLine(args)) return PaginateCommand(args, out, err);  // and paginate
   Invocation invocation;
   std::string problem;
   bool help = false;

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
+#include "cli/report_command.h"
 #include "cli/rule72t_command.h"
 #include "cli/run_command.h"
 
@@ -20,6 +21,9 @@ constexpr Command kCommands[] = {
      false, RunGraphCommand},
     {"montecarlo", "FILE.RET [--seed N] [--trials N] [--today D]", 1, false, false,
      RunMonteCarloCommand},
+    {"report", "SCENARIO.RET KIND [--print] [--detail AGE I|O] [--today D]", 2, false, false,
+     RunReportCommand},
+    {"paginate", "SCENARIO.RET [--scenario] [--today D]", 1, false, false, RunPaginateCommand},
     {"rule72t",
      "--age A --beneficiary B --balance X --rate R --table single|uniform|joint "
      "--method annuity|amortization|minimum",

@@ -24,6 +24,7 @@
 #include "planner/graph_zoom.h"
 #include "planner/planner_view.h"
 #include "planner/startup_options.h"
+#include "reports/print_job.h"
 #include "platform/services.h"
 
 namespace planner {
@@ -114,6 +115,10 @@ class Planner {
   void SetShowAccounts(bool on);
   // "Save": a results file ("*.SCH") chosen by the user, then the print file, then the list.
   bool SaveResults();
+  // The print file ".\\ptmpsch.dat" of the schedule (a PrintFile run), then the list again.
+  bool WritePrintFile();
+  // The print dialog's copies, range and collation, kept from one job to the next.
+  reports::PrintChoice& printChoice() { return printChoice_; }
   // "Run with random account rates" / "... group rates": one run with random rates.
   bool RunWithRandomRates(engine::RandomRateSource source);
   // "Edit inital values and run again".
@@ -231,6 +236,7 @@ class Planner {
   int monteCarloVersion_ = -1;
   engine::MonteCarloResult monteCarlo_;
   CalculatorValues calculators_;
+  reports::PrintChoice printChoice_;
 };
 
 }  // namespace planner

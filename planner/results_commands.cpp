@@ -50,6 +50,13 @@ bool Planner::SaveResults() {
   return saved;
 }
 
+bool Planner::WritePrintFile() {
+  const bool written = RunInMode(engine::ScheduleMode::PrintFile);
+  run_->env.resultsPath.clear();
+  Rerun();
+  return written;
+}
+
 bool Planner::RunWithRandomRates(engine::RandomRateSource source) {
   ApplyOptions();
   // The buttons sit in the schedule window, whose open state keeps the inflation rate fixed.

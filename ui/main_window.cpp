@@ -32,6 +32,7 @@
 #include <QPrinter>
 #include "ui/list_folders.h"
 #include "ui/preferences_dialog.h"
+#include "ui/report_places.h"
 #include "ui/results_folder.h"
 #include "ui/toolbar_icons.h"
 
@@ -84,6 +85,7 @@ MainWindow::MainWindow(planner::Planner& planner, QWidget* parent)
   BuildFolders();
   PlaceWindow();
   RegisterPlace("PREF", [this](const planner::Place& place) { return OpenPreferences(place); });
+  RegisterReportPlaces(*this, planner_);
   RegisterPlace("graph-window", [this](const planner::Place&) { return OpenGraphWindow(); });
   RegisterPlace("graph", [this](const planner::Place&) { return PrintCurrentGraph(); });
   planner_.SetView(this);

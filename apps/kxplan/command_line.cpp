@@ -46,6 +46,28 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line,
       if (dir == nullptr) return false;
       line.headless = HeadlessWord::Screenshot;
       line.screenshotDir = *dir;
+    } else if (arg == "--print") {
+      const std::string* what = value("--print");
+      if (what == nullptr) return false;
+      line.headless = HeadlessWord::Print;
+      line.printWhat = *what;
+    } else if (arg == "--pdf") {
+      const std::string* path = value("--pdf");
+      if (path == nullptr) return false;
+      line.pdfPath = *path;
+    } else if (arg == "--from" || arg == "--to" || arg == "--copies") {
+      const std::string* text = value(arg.c_str());
+      if (text == nullptr) return false;
+      char* end = nullptr;
+      const long number = std::strtol(text->c_str(), &end, 10);
+      if (*end != '\0' || number < 0 || number > 9999) {
+        problem = arg + " needs a whole number";
+        return false;
+      }
+      (arg == "--from" ? line.printFrom : arg == "--to" ? line.printTo : line.printCopies) =
+          static_cast<int>(number);
+    } else if (arg == "--collate") {
+      line.printCollate = true;
     } else if (arg == "--exit-after-start") {
       line.headless = HeadlessWord::ExitAfterStart;
     } else if (arg == "--shortcuts") {
@@ -61,6 +83,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line,
       line.scenario = arg;
     }
     // Any other word may be a start-up word; the session looks for those in `words`.
+  }
+  if (line.headless == HeadlessWord::Print && line.pdfPath.empty()) {
+    problem = "--print needs --pdf OUT.pdf";
+    return false;
+  }
+  if (line.printCopies < 1) {
+    problem = "--copies needs 1 or more";
+    return false;
   }
   return true;
 }

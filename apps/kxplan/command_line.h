@@ -8,7 +8,7 @@
 
 namespace kxplan {
 
-enum class HeadlessWord { None, ExitAfterStart, Screenshot, Shortcuts };
+enum class HeadlessWord { None, ExitAfterStart, Screenshot, Shortcuts, Print };
 
 struct CommandLine {
   HeadlessWord headless = HeadlessWord::None;
@@ -18,6 +18,13 @@ struct CommandLine {
   bool answerYes = false;                // --yes (questions are answered No by default)
   bool userFolder = false;               // --user-folder: the user's own planner folder
   std::string words;                     // the whole line, for the start-up words
+  // --print WHAT --pdf OUT.pdf [--from N] [--to M] [--copies K] [--collate]
+  std::string printWhat;
+  std::string pdfPath;
+  int printFrom = 0;
+  int printTo = -1;
+  int printCopies = 1;
+  bool printCollate = false;
 };
 
 // The folder the planner keeps its files in: --workdir, else with --user-folder the user's
@@ -34,6 +41,8 @@ inline constexpr const char* kUsage =
     "              [DARKYELLOW]\n"
     "       kxplan --exit-after-start [--workdir DIR] [--yes|--no] [SCENARIO.RET]\n"
     "       kxplan --screenshot OUTDIR [--workdir DIR] [--yes|--no] [SCENARIO.RET]\n"
+    "       kxplan --print WHAT --pdf OUT.pdf [--from N] [--to M] [--copies K] [--collate]\n"
+    "              [--workdir DIR] [SCENARIO.RET]\n"
     "       kxplan --shortcuts\n";
 
 }  // namespace kxplan

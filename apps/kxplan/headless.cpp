@@ -1,5 +1,7 @@
 #include "apps/kxplan/headless.h"
 
+#include "apps/kxplan/print_words.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -118,6 +120,7 @@ bool SaveDialogPictures(kxui::MainWindow& window, planner::Planner& planner, con
   choice.show();
   saved &= SavePicture(choice, dir, QStringLiteral("dialog-Create-New-Accounts.png"), err);
   choice.close();
+  saved &= SaveReportScreenshots(window, planner, dir, err);
   return saved;
 }
 
@@ -162,6 +165,10 @@ int RunHeadless(const CommandLine& line, std::ostream& err) {
   bool pictures = true;
   if (line.headless == HeadlessWord::Screenshot) {
     pictures = SaveScreenshots(window, planner, screenshots, err);
+  }
+  if (line.headless == HeadlessWord::Print) {
+    PrintRequest request{planner, window, line, err};
+    pictures = RunPrintWord(request);
   }
   planner.Execute(kExitCommand);
   QApplication::processEvents();
