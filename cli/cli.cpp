@@ -5,6 +5,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/dialog_command.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
 #include "cli/rule72t_command.h"
@@ -108,6 +109,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (IsGraphCommandLine(args)) return GraphCommand(args, out, err);  // and so has graph
   if (IsMonteCarloCommandLine(args)) return MonteCarloCommand(args, out, err);  // and montecarlo
   if (IsRule72tCommandLine(args)) return Rule72tCommand(args, out, err);  // and rule72t
+  if (IsDialogCommandLine(args)) return DialogCommand(args, out, err);  // and dialog
   Invocation invocation;
   std::string problem;
   bool help = false;
