@@ -16,6 +16,7 @@
 
 #include "planner/command_table.h"
 #include "qt/help_window.h"
+#include "ui/dialogs/register_dialogs.h"
 #include "qt/latin1_text.h"
 #include "ui/choice_dialog.h"
 #include "ui/font_records.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(planner::Planner& planner, QWidget* parent)
   BuildFolders();
   PlaceWindow();
   RegisterPlace("PREF", [this](const planner::Place& place) { return OpenPreferences(place); });
+  RegisterEditingDialogs(*this, planner_);
   planner_.SetView(this);
   MenusChanged();
 }

@@ -11,6 +11,7 @@
 #include "qt/latin1_text.h"
 #include "qt/stream_prompter.h"
 #include "ui/choice_dialog.h"
+#include "ui/dialogs/register_dialogs.h"
 #include "ui/folder_names.h"
 #include "ui/main_window.h"
 #include "ui/preferences_dialog.h"
@@ -98,6 +99,7 @@ bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const 
   choice.show();
   saved &= SavePicture(choice, dir, QStringLiteral("dialog-Create-New-Accounts.png"), err);
   choice.close();
+  saved &= kxui::SaveDialogScreenshots(window, planner, dir, err);
   return saved;
 }
 

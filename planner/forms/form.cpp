@@ -151,9 +151,10 @@ Outcome Form::Press(const std::string& button) {
   if (child_) {
     const Outcome outcome = child_->Press(button);
     if (Closes(outcome) && child_->child_ == nullptr) {
-      std::unique_ptr<Form> closed = std::move(child_);
-      OnChildClosed(*closed, outcome);
-      return outcome == Outcome::Stored ? Outcome::Done : Outcome::Done;
+      std::unique_ptr<Form> second = std::move(child_);
+      const Outcome mine = OnChildClosed(*second, outcome);
+      closed_ = Closes(mine);
+      return mine;
     }
     return outcome;
   }
@@ -164,7 +165,9 @@ Outcome Form::Press(const std::string& button) {
     planner_.ShowHelp(helpTopic_);
     return Outcome::Done;
   }
-  return OnPress(button);
+  const Outcome outcome = OnPress(button);
+  closed_ = Closes(outcome);
+  return outcome;
 }
 
 Outcome Form::OpenChild(std::unique_ptr<Form> child) {
@@ -175,6 +178,10 @@ Outcome Form::OpenChild(std::unique_ptr<Form> child) {
 std::optional<float> Form::RunCheck(const Check& check) {
   const Field* f = Find(check.field);
   const std::string& text = f != nullptr ? f->text : kEmpty;
+  if (check.message == kAmountBounds || check.message == kRateBounds) {
+    return ValidateText(text, check.message == kAmountBounds ? BoundsText::Amount : BoundsText::Rate,
+                        check.minimum, check.maximum, check.caption, planner_.services().prompter);
+  }
   return ValidateField(text, check.kind, f != nullptr && f->maxLength > 0 ? f->maxLength : 64,
                        check.minimum, check.maximum, check.message, check.caption,
                        planner_.services().prompter);

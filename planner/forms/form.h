@@ -36,9 +36,14 @@ struct Field {
   std::vector<std::string> entries;
   int choice = -1;  // the chosen list entry, -1 none
   bool enabled = true;
+  bool startsColumn = false;  // the dialog shows this field at the top of a new column
 
   const std::string& shownLabel() const { return label.empty() ? name : label; }
 };
+
+// The message numbers of checks whose message names their bounds (ValidateText).
+inline constexpr int kAmountBounds = -1;  // "This amount must be greater than %s and less than %s."
+inline constexpr int kRateBounds = -2;    // "This rate must be greater than %s and less than %s."
 
 // One range check of the OK order: field, reading, bounds, message number and caption.
 struct Check {
@@ -80,6 +85,8 @@ class Form {
   // The dialog that takes the user's edits and presses now: the second dialog while it is open.
   Form& Active();
   Form* child() { return child_.get(); }
+  // True once a press closed this dialog.
+  bool closed() const { return closed_; }
 
   // A user's edit of the active dialog: an edit's text (cut to its length), a check box
   // ("on"/"off"), a radio button ("on") or a list entry by its text. False when the field, the
@@ -119,8 +126,8 @@ class Form {
   virtual Outcome OnPress(const std::string& button) = 0;
   // A field changed by the user.
   virtual void OnChanged(const std::string& /*field*/) {}
-  // The second dialog closed with `outcome`.
-  virtual void OnChildClosed(Form& /*child*/, Outcome /*outcome*/) {}
+  // The second dialog closed with `outcome`; what this dialog does then (Done: it stays open).
+  virtual Outcome OnChildClosed(Form& /*child*/, Outcome /*outcome*/) { return Outcome::Done; }
 
   Planner& planner_;
 
@@ -131,6 +138,7 @@ class Form {
   std::vector<Field> fields_;
   std::vector<std::string> buttons_;
   std::unique_ptr<Form> child_;
+  bool closed_ = false;
 };
 
 }  // namespace planner::forms

@@ -2,8 +2,13 @@
 
 #include <functional>
 
+#include "planner/forms/account_form.h"
 #include "planner/forms/cash_event_forms.h"
+#include "planner/forms/debt_forms.h"
+#include "planner/forms/fundamentals_form.h"
 #include "planner/forms/initial_values_form.h"
+#include "planner/forms/option_forms.h"
+#include "planner/forms/rmd_forms.h"
 
 namespace planner::forms {
 
@@ -22,6 +27,19 @@ const std::vector<FormEntry>& Entries() {
       {"WITHDRAWAL", [](Planner& p, const Place& at) { return MakeWithdrawalForm(p, at.event); }},
       {"INCOME", [](Planner& p, const Place& at) { return MakeDepositForm(p, at.event); }},
       {"TRANSFER", [](Planner& p, const Place& at) { return MakeTransferForm(p, at.event); }},
+      {"LOAN", [](Planner& p, const Place& at) { return MakeLoanForm(p, at.event); }},
+      {"CCARD",
+       [](Planner& p, const Place& at) { return MakeCreditCardForm(p, at.event, at.calculator); }},
+      {"MORTGAGE", [](Planner& p, const Place& at) { return MakeMortgageForm(p, at.event); }},
+      {"FUNDAMENTALS",
+       [](Planner& p, const Place& at) { return MakeFundamentalsForm(p, at.event); }},
+      {"ACCOUNTINFO", [](Planner& p, const Place& at) { return MakeAccountForm(p, at.account); }},
+      {"GROUPS", [](Planner& p, const Place&) { return MakeGroupsForm(p); }},
+      {"AA", [](Planner& p, const Place&) { return MakeAssetAllocationForm(p); }},
+      {"MRW", [](Planner& p, const Place&) { return MakeRmdOptionsForm(p); }},
+      {"RMDTABLE", [](Planner& p, const Place& at) { return MakeLifeTableForm(p, at.budget); }},
+      {"MONTE1", [](Planner& p, const Place&) { return MakeMonteCarloForm(p); }},
+      {"EVENTS", [](Planner& p, const Place&) { return MakeAddEventForm(p); }},
   };
   return entries;
 }

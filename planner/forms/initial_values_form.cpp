@@ -54,7 +54,7 @@ class InitialValuesForm final : public Form {
     const char mark = planner_.CurrencyMark();
     const float total = v.initialInvestmentSavings + v.initialTaxFreeSavings +
                         v.initialRetirementSavings + v.initialEquity + v.initialAssets;
-    AddLabel("Investment Savings", MoneyText(v.initialInvestmentSavings, mark));
+    AddLabel("Investment Savings", MoneyText(v.initialInvestmentSavings, mark)).startsColumn = true;
     AddLabel("Tax Free Savings", MoneyText(v.initialTaxFreeSavings, mark));
     AddLabel("Retirement Savings", MoneyText(v.initialRetirementSavings, mark));
     AddLabel("Equity", MoneyText(v.initialEquity, mark));

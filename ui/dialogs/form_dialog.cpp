@@ -1,0 +1,222 @@
+#include "ui/dialogs/form_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace kxui {
+
+namespace {
+
+using planner::forms::Field;
+using planner::forms::FieldKind;
+using planner::forms::Outcome;
+
+constexpr int kRowsPerColumn = 16;
+constexpr int kMinEditChars = 10;
+constexpr int kMaxEditChars = 40;
+constexpr size_t kShortEditChars = 13;
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text.c_str()); }
+
+bool SpansRow(const Field& field) {
+  return field.kind == FieldKind::Check || field.kind == FieldKind::Radio;
+}
+
+}  // namespace
+
+FormDialog::FormDialog(planner::forms::Form& root, planner::forms::Form& shown, QWidget* parent)
+    : QDialog(parent), root_(root), shown_(shown) {
+  setObjectName(Latin1(shown_.name()));
+  setWindowTitle(Latin1(shown_.title()));
+  Build();
+  Refresh();
+}
+
+QWidget* FormDialog::MakeWidget(const Field& field) {
+  const std::string name = field.name;
+  switch (field.kind) {
+    case FieldKind::Edit: {
+      auto* edit = new QLineEdit(this);
+      if (field.maxLength > 0) edit->setMaxLength(static_cast<int>(field.maxLength));
+      const int chars = std::clamp(static_cast<int>(field.maxLength), kMinEditChars, kMaxEditChars);
+      const int width = edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 2);
+      edit->setMinimumWidth(width);
+      // Ages, rates and amounts keep their own width; texts take the column's.
+      if (field.maxLength > 0 && field.maxLength <= kShortEditChars) edit->setMaximumWidth(width);
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, name](const QString& text) { Edited(name, text.toLatin1().toStdString()); });
+      return edit;
+    }
+    case FieldKind::Label: {
+      auto* label = new QLabel(this);
+      label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      return label;
+    }
+    case FieldKind::Check: {
+      auto* box = new QCheckBox(Latin1(field.shownLabel()), this);
+      connect(box, &QCheckBox::clicked, this,
+              [this, name](bool on) { Edited(name, on ? "on" : "off"); });
+      return box;
+    }
+    case FieldKind::Radio: {
+      auto* button = new QRadioButton(Latin1(field.shownLabel()), this);
+      button->setAutoExclusive(false);  // the form decides which button of a group is on
+      connect(button, &QRadioButton::clicked, this, [this, name] { Edited(name, "on"); });
+      return button;
+    }
+    case FieldKind::List: {
+      auto* list = new QComboBox(this);
+      for (const std::string& entry : field.entries) list->addItem(Latin1(entry));
+      connect(list, &QComboBox::activated, this, [this, name, list](int index) {
+        Edited(name, list->itemText(index).toLatin1().toStdString());
+      });
+      return list;
+    }
+  }
+  return nullptr;
+}
+
+// The column and row of every field: at the form's column breaks, or in even columns of at
+// most kRowsPerColumn rows when the form sets none.
+std::vector<std::pair<int, int>> FormDialog::Places() const {
+  const auto& fields = shown_.fields();
+  const int count = static_cast<int>(fields.size());
+  const bool breaks = std::any_of(fields.begin(), fields.end(),
+                                  [](const Field& f) { return f.startsColumn; });
+  const int columns = (count + kRowsPerColumn - 1) / kRowsPerColumn;
+  const int rows = columns > 0 ? (count + columns - 1) / columns : 1;
+  std::vector<std::pair<int, int>> places;
+  int column = 0, row = 0;
+  for (int i = 0; i < count; ++i) {
+    const bool next = breaks ? fields[static_cast<size_t>(i)].startsColumn && i > 0
+                             : i > 0 && i % rows == 0;
+    if (next) {
+      ++column;
+      row = 0;
+    }
+    places.emplace_back(column, row++);
+  }
+  return places;
+}
+
+void FormDialog::Build() {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  const auto places = Places();
+  for (size_t i = 0; i < places.size(); ++i) {
+    const Field& field = shown_.fields()[i];
+    const int row = places[i].second;
+    const int column = places[i].first * 3;
+    QWidget* widget = MakeWidget(field);
+    widgets_[field.name] = widget;
+    if (SpansRow(field)) {
+      grid->addWidget(widget, row, column, 1, 2);
+    } else {
+      auto* label = new QLabel(Latin1(field.shownLabel()), this);
+      label->setBuddy(widget);
+      labels_[field.name] = label;
+      grid->addWidget(label, row, column);
+      grid->addWidget(widget, row, column + 1);
+    }
+    if (column > 0) grid->setColumnMinimumWidth(column - 1, 16);
+  }
+  grid->setRowStretch(grid->rowCount(), 1);
+  // A form of buttons only (a palette) shows them in a column.
+  QBoxLayout* buttons = shown_.fields().empty() ? static_cast<QBoxLayout*>(new QVBoxLayout)
+                                                : new QHBoxLayout;
+  buttons->addStretch(1);
+  for (const std::string& text : shown_.buttons()) {
+    auto* button = new QPushButton(Latin1(text), this);
+    button->setAutoDefault(false);
+    if (text == "OK") button->setDefault(true);
+    connect(button, &QPushButton::clicked, this, [this, text] { Pressed(text); });
+    buttons->addWidget(button);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addSpacing(8);
+  layout->addLayout(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormDialog::Refresh() {
+  for (const Field& field : shown_.fields()) {
+    QWidget* widget = widgets_[field.name];
+    if (widget == nullptr) continue;
+    const QSignalBlocker blocker(widget);
+    widget->setEnabled(field.enabled);
+    if (auto found = labels_.find(field.name); found != labels_.end()) {
+      found->second->setEnabled(field.enabled);
+    }
+    switch (field.kind) {
+      case FieldKind::Edit: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->text() != Latin1(field.text)) edit->setText(Latin1(field.text));
+        break;
+      }
+      case FieldKind::Label: static_cast<QLabel*>(widget)->setText(Latin1(field.text)); break;
+      case FieldKind::Check:
+      case FieldKind::Radio: {
+        auto* button = static_cast<QAbstractButton*>(widget);
+        button->setText(Latin1(field.shownLabel()));
+        button->setChecked(field.on);
+        break;
+      }
+      case FieldKind::List: {
+        auto* list = static_cast<QComboBox*>(widget);
+        if (list->count() != static_cast<int>(field.entries.size())) {
+          list->clear();
+          for (const std::string& entry : field.entries) list->addItem(Latin1(entry));
+        }
+        list->setCurrentIndex(field.choice);
+        break;
+      }
+    }
+  }
+}
+
+void FormDialog::Edited(const std::string& field, const std::string& text) {
+  root_.Set(field, text);
+  Refresh();
+}
+
+void FormDialog::Pressed(const std::string& button) {
+  const Outcome outcome = root_.Press(button);
+  if (outcome == Outcome::Opened) {
+    FormDialog second(root_, root_.Active(), this);
+    second.exec();
+    if (&root_ == &shown_ && root_.closed()) {
+      done(Accepted);  // the second dialog's work closed this one too
+      return;
+    }
+  }
+  if (&root_.Active() != &shown_ && &root_ != &shown_) {
+    accept();  // this second dialog closed in the form
+    return;
+  }
+  if (&root_ == &shown_ && planner::forms::Closes(outcome)) {
+    done(outcome == Outcome::Stored ? Accepted : Rejected);
+    return;
+  }
+  Refresh();
+}
+
+void FormDialog::reject() {
+  // Closing the window is Cancel, with whatever Cancel of this form checks first.
+  const auto& buttons = shown_.buttons();
+  if (std::find(buttons.begin(), buttons.end(), "Cancel") != buttons.end()) {
+    Pressed("Cancel");
+    return;
+  }
+  QDialog::reject();
+}
+
+}  // namespace kxui
