@@ -97,12 +97,19 @@ class KxplanWindowTest : public QObject {
     Start();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    // Alt+F opens the Fundamentals dialog (closed here by the watchdog as it opens).
+    QStringList dialogs;
+    apps_testing::DialogWatchdog watchdog;
+    watchdog.Start([&dialogs](const QString& title) { dialogs << title; });
     QTest::keyClick(window_.get(), Qt::Key_F, Qt::AltModifier);
+    watchdog.Stop();
+    QCOMPARE(dialogs, QStringList{QStringLiteral("Fundamentals")});
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTest::keyClick(window_.get(), Qt::Key_F2, Qt::ControlModifier);
     QTest::keyClick(window_.get(), Qt::Key_F1);
     QCOMPARE(Messages(),
              (std::vector<std::string>{
-                 "Fundamentals: This part of the planner is not available yet.",
                  "Net Worth Report: This part of the planner is not available yet."}));
     QCOMPARE(platform_->help.requests().size(), size_t{1});
     QCOMPARE(platform_->help.requests()[0].topic, 104);
