@@ -138,6 +138,11 @@ bool Form::Set(const std::string& name, const std::string& text) {
       for (size_t i = 0; i < f.entries.size() && found < 0; ++i) {
         if (WithoutTrailingBlanks(f.entries[i]) == wanted) found = static_cast<int>(i);
       }
+      // A row of several columns is also chosen by its first column (the columns are set
+      // apart by at least two blanks).
+      for (size_t i = 0; i < f.entries.size() && found < 0 && !wanted.empty(); ++i) {
+        if (f.entries[i].rfind(wanted + "  ", 0) == 0) found = static_cast<int>(i);
+      }
       if (found < 0) return false;
       SetChoice(name, found);
       break;

@@ -3,12 +3,14 @@
 #include <functional>
 
 #include "planner/forms/account_form.h"
+#include "planner/forms/budget_form.h"
 #include "planner/forms/cash_event_forms.h"
 #include "planner/forms/debt_forms.h"
 #include "planner/forms/fundamentals_form.h"
 #include "planner/forms/initial_values_form.h"
 #include "planner/forms/option_forms.h"
 #include "planner/forms/rmd_forms.h"
+#include "planner/forms/rule72t_form.h"
 
 namespace planner::forms {
 
@@ -38,7 +40,9 @@ const std::vector<FormEntry>& Entries() {
       {"AA", [](Planner& p, const Place&) { return MakeAssetAllocationForm(p); }},
       {"MRW", [](Planner& p, const Place&) { return MakeRmdOptionsForm(p); }},
       {"RMDTABLE", [](Planner& p, const Place& at) { return MakeLifeTableForm(p, at.budget); }},
+      {"RULE", [](Planner& p, const Place& at) { return MakeRule72tForm(p, at.event); }},
       {"MONTE1", [](Planner& p, const Place&) { return MakeMonteCarloForm(p); }},
+      {"BUDGET", [](Planner& p, const Place& at) { return MakeBudgetForm(p, at.budget); }},
       {"EVENTS", [](Planner& p, const Place&) { return MakeAddEventForm(p); }},
   };
   return entries;
