@@ -154,7 +154,9 @@ void FormDialog::Refresh() {
     const QSignalBlocker blocker(widget);
     widget->setEnabled(field.enabled);
     if (auto found = labels_.find(field.name); found != labels_.end()) {
-      found->second->setEnabled(field.enabled);
+      auto* label = static_cast<QLabel*>(found->second);
+      label->setEnabled(field.enabled);
+      label->setText(Latin1(field.shownLabel()));
     }
     switch (field.kind) {
       case FieldKind::Edit: {
