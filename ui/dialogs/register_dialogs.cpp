@@ -39,22 +39,55 @@ void RegisterEditingDialogs(MainWindow& window, planner::Planner& planner) {
   });
 }
 
+namespace {
+
+// The second dialogs, each reached from its first by a press (after a choice, where the
+// button needs one).
+struct SecondDialog {
+  const char* first;
+  const char* choose;  // a list field set to its second entry first, or nullptr
+  const char* button;
+};
+
+constexpr SecondDialog kSecondDialogs[] = {
+    {"ACCOUNTINFO", nullptr, "Dividend"},
+    {"FUNDAMENTALS", "Select account.", "Press to change selected account's rate"},
+};
+
+bool SavePicture(planner::forms::Form& root, planner::forms::Form& shown, QWidget& parent,
+                 const QDir& dir, std::ostream& err) {
+  FormDialog dialog(root, shown, &parent);
+  dialog.show();
+  QApplication::processEvents();
+  const QString path =
+      dir.filePath(QStringLiteral("dialog-%1.png").arg(QString::fromLatin1(shown.name().c_str())));
+  const bool saved = dialog.grab().save(path, "PNG");
+  if (!saved) err << "kxplan: cannot write " << path.toStdString() << '\n';
+  dialog.hide();
+  return saved;
+}
+
+}  // namespace
+
 bool SaveDialogScreenshots(QWidget& parent, planner::Planner& planner, const QDir& dir,
                            std::ostream& err) {
   bool saved = true;
   for (const std::string& name : planner::forms::FormNames()) {
     std::unique_ptr<planner::forms::Form> form =
         planner::forms::MakeForm(planner, planner::Place{planner::PlaceKind::Dialog, name});
+    if (form) saved &= SavePicture(*form, *form, parent, dir, err);
+  }
+  for (const SecondDialog& second : kSecondDialogs) {
+    std::unique_ptr<planner::forms::Form> form = planner::forms::MakeForm(
+        planner, planner::Place{planner::PlaceKind::Dialog, second.first});
     if (!form) continue;
-    FormDialog dialog(*form, *form, &parent);
-    dialog.show();
-    QApplication::processEvents();
-    const QString path = dir.filePath(QStringLiteral("dialog-%1.png").arg(QString::fromLatin1(name.c_str())));
-    if (!dialog.grab().save(path, "PNG")) {
-      err << "kxplan: cannot write " << path.toStdString() << '\n';
-      saved = false;
+    if (second.choose != nullptr) {
+      const planner::forms::Field* list = form->Find(second.choose);
+      if (list == nullptr || list->entries.size() < 2) continue;
+      form->Set(second.choose, list->entries[1]);
     }
-    dialog.hide();
+    if (form->Press(second.button) != planner::forms::Outcome::Opened) continue;
+    saved &= SavePicture(*form, form->Active(), parent, dir, err);
   }
   return saved;
 }
