@@ -51,7 +51,9 @@ class BudgetForm final : public Form {
                             heading.accountId < 0 ? core::kNoAccountId
                                                   : static_cast<uint16_t>(heading.accountId),
                             true));
-    AddList(kItems, {}, -1).startsColumn = true;
+    Field& items = AddList(kItems, {}, -1);
+    items.startsColumn = true;
+    items.listView = true;
     AddLabel("Yearly Total");
     AddEdit("Name", core::kBudgetItemNameLength);
     AddEdit("Amount", kAmountChars);

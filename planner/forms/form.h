@@ -37,6 +37,7 @@ struct Field {
   int choice = -1;  // the chosen list entry, -1 none
   bool enabled = true;
   bool startsColumn = false;  // the dialog shows this field at the top of a new column
+  bool listView = false;      // a list shown open, row under row (rows of aligned columns)
 
   const std::string& shownLabel() const { return label.empty() ? name : label; }
 };

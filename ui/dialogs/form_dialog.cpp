@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -23,6 +25,7 @@ constexpr int kRowsPerColumn = 16;
 constexpr int kMinEditChars = 10;
 constexpr int kMaxEditChars = 40;
 constexpr size_t kShortEditChars = 13;
+constexpr int kListViewRows = 10;
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.c_str()); }
 
@@ -73,6 +76,16 @@ QWidget* FormDialog::MakeWidget(const Field& field) {
       return button;
     }
     case FieldKind::List: {
+      if (field.listView) {
+        auto* rows = new QListWidget(this);
+        rows->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        rows->setMinimumWidth(rows->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 64);
+        rows->setMinimumHeight(rows->fontMetrics().height() * kListViewRows);
+        connect(rows, &QListWidget::itemClicked, this, [this, name](QListWidgetItem* item) {
+          Edited(name, item->text().toLatin1().toStdString());
+        });
+        return rows;
+      }
       auto* list = new QComboBox(this);
       for (const std::string& entry : field.entries) list->addItem(Latin1(entry));
       connect(list, &QComboBox::activated, this, [this, name, list](int index) {
@@ -108,27 +121,35 @@ std::vector<std::pair<int, int>> FormDialog::Places() const {
 }
 
 void FormDialog::Build() {
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(8);
+  // Each column is a grid of its own, so that a tall field does not stretch the other columns.
+  auto* columns = new QHBoxLayout;
+  columns->setSpacing(16);
+  std::vector<QGridLayout*> grids;
   const auto places = Places();
   for (size_t i = 0; i < places.size(); ++i) {
     const Field& field = shown_.fields()[i];
+    const int column = places[i].first;
     const int row = places[i].second;
-    const int column = places[i].first * 3;
+    while (static_cast<int>(grids.size()) <= column) {
+      grids.push_back(new QGridLayout);
+      grids.back()->setHorizontalSpacing(8);
+      grids.back()->setVerticalSpacing(6);
+      columns->addLayout(grids.back());
+    }
+    QGridLayout* grid = grids[static_cast<size_t>(column)];
     QWidget* widget = MakeWidget(field);
     widgets_[field.name] = widget;
     if (SpansRow(field)) {
-      grid->addWidget(widget, row, column, 1, 2);
+      grid->addWidget(widget, row, 0, 1, 2);
     } else {
       auto* label = new QLabel(Latin1(field.shownLabel()), this);
       label->setBuddy(widget);
       labels_[field.name] = label;
-      grid->addWidget(label, row, column);
-      grid->addWidget(widget, row, column + 1);
+      grid->addWidget(label, row, 0, field.listView ? Qt::AlignTop : Qt::Alignment());
+      grid->addWidget(widget, row, 1);
     }
-    if (column > 0) grid->setColumnMinimumWidth(column - 1, 16);
   }
-  grid->setRowStretch(grid->rowCount(), 1);
+  for (QGridLayout* grid : grids) grid->setRowStretch(grid->rowCount(), 1);
   // A form of buttons only (a palette) shows them in a column.
   QBoxLayout* buttons = shown_.fields().empty() ? static_cast<QBoxLayout*>(new QVBoxLayout)
                                                 : new QHBoxLayout;
@@ -141,7 +162,7 @@ void FormDialog::Build() {
     buttons->addWidget(button);
   }
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
+  layout->addLayout(columns);
   layout->addSpacing(8);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -173,6 +194,13 @@ void FormDialog::Refresh() {
         break;
       }
       case FieldKind::List: {
+        if (field.listView) {
+          auto* rows = static_cast<QListWidget*>(widget);
+          rows->clear();
+          for (const std::string& entry : field.entries) rows->addItem(Latin1(entry));
+          rows->setCurrentRow(field.choice);
+          break;
+        }
         auto* list = static_cast<QComboBox*>(widget);
         if (list->count() != static_cast<int>(field.entries.size())) {
           list->clear();
