@@ -134,6 +134,7 @@ void FormDialog::Build() {
       grids.push_back(new QGridLayout);
       grids.back()->setHorizontalSpacing(8);
       grids.back()->setVerticalSpacing(6);
+      grids.back()->setColumnStretch(1, 1);  // extra width goes to the fields, not the labels
       columns->addLayout(grids.back());
     }
     QGridLayout* grid = grids[static_cast<size_t>(column)];
@@ -146,7 +147,9 @@ void FormDialog::Build() {
       label->setBuddy(widget);
       labels_[field.name] = label;
       grid->addWidget(label, row, 0, field.listView ? Qt::AlignTop : Qt::Alignment());
-      grid->addWidget(widget, row, 1);
+      const bool shortEdit = field.kind == FieldKind::Edit && field.maxLength > 0 &&
+                             field.maxLength <= kShortEditChars;
+      grid->addWidget(widget, row, 1, shortEdit ? Qt::AlignLeft : Qt::Alignment());
     }
   }
   for (QGridLayout* grid : grids) grid->setRowStretch(grid->rowCount(), 1);
