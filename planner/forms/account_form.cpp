@@ -87,6 +87,7 @@ class AccountForm final : public Form {
     int slot = -1;
     if (index_ >= 0) {
       account = scenario.account(index_);
+      accountId_ = account.accountId;
       slot = account.slot < core::kSlotCount ? account.slot : -1;
     }
     const core::SlotData& slots = scenario.slots;
@@ -164,7 +165,7 @@ class AccountForm final : public Form {
   bool ChosenForWithdrawal() const {
     if (index_ < 0 || importing_) return false;
     const core::Scenario& scenario = planner_.document().scenario;
-    const uint16_t id = scenario.account(index_).accountId;
+    const uint16_t id = accountId_;
     for (int i = 0; i < scenario.eventCount(); ++i) {
       const core::FinancialEvent& e = scenario.events[i];
       if (e.kind == core::kWithdrawal && e.accountChosen == core::kAccountChosen &&
@@ -212,7 +213,12 @@ class AccountForm final : public Form {
     }
     core::MakeSlotNumbersUnique(scenario);
     const bool fresh = index_ < 0;
-    const int index = fresh ? scenario.accountCount() : index_;
+    // Every account list sorts the table by name, so a live account is found by its
+    // identifier; an imported one is not live yet and stays where it was filled in.
+    const int index = fresh       ? scenario.accountCount()
+                      : importing_ ? index_
+                                   : core::FindAccountIndex(scenario, accountId_);
+    if (index < 0) return Outcome::Kept;
     core::Account& account = scenario.account(index);
     if (fresh) {
       account = core::Account{};
@@ -272,6 +278,7 @@ class AccountForm final : public Form {
 
   int index_;
   bool importing_;
+  uint16_t accountId_ = core::kNoAccountId;
   std::vector<int> groups_;
   Dividend dividend_;
 };

@@ -100,6 +100,23 @@ TEST_F(FormTest, RmdTablesExcludeEachOtherAndWarnWithoutReceivingAccount) {
   EXPECT_EQ(LastMessage().substr(0, 13), "RMD Problem: ");
 }
 
+TEST_F(FormTest, EditingFindsItsAccountAfterAListSortedTheTable) {
+  // After a run the table is in withdrawal order; the Dividend dialog's list sorts it by name.
+  AddAccount("Zeta");
+  AddAccount("Alpha");
+  Open("ACCOUNTINFO", -1, 0);
+  ASSERT_EQ(Press("Dividend"), Outcome::Opened);
+  EXPECT_EQ(core::TextOf(scenario().account(0).name), "Alpha");
+  Press("OK");
+  Set("Initial Amount", "777");
+  ASSERT_EQ(Press("OK"), Outcome::Stored);
+  const int zeta = core::TextOf(scenario().account(0).name) == "Zeta" ? 0 : 1;
+  EXPECT_FLOAT_EQ(scenario().account(zeta).initialAmount, 777.0f);
+  EXPECT_EQ(core::TextOf(scenario().account(zeta).name), "Zeta");
+  EXPECT_EQ(core::TextOf(scenario().account(1 - zeta).name), "Alpha");
+  EXPECT_FLOAT_EQ(scenario().account(1 - zeta).initialAmount, 1000.0f);
+}
+
 TEST_F(FormTest, ImportModeCountsTheImportedAccountOnOk) {
   core::Scenario& s = scenario();
   core::Account& a = s.account(0);
