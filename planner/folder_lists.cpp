@@ -84,6 +84,7 @@ AccountListView AccountList(const core::Scenario& scenario, char mark, bool byWi
   float total = 0.0f;
   for (int index : view.accounts) {
     view.rows.push_back(Row(scenario, scenario.account(index)));
+    view.ids.push_back(scenario.account(index).accountId);
     total += scenario.account(index).initialAmount;
   }
   view.count = std::to_string(count);

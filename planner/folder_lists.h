@@ -17,7 +17,10 @@ inline constexpr int kAccountColumnCount = 17;
 extern const std::array<const char*, kAccountColumnCount> kAccountColumns;
 
 struct AccountListView {
-  std::vector<int> accounts;  // the account index of each row
+  std::vector<int> accounts;  // the account index of each row when the view was made
+  // The identifier of each row's account: the table may be sorted again (every account list
+  // sorts it by name) while the view is shown, so a row's account is found by it.
+  std::vector<uint16_t> ids;
   std::vector<std::array<std::string, kAccountColumnCount>> rows;
   std::string count;  // beside "Number of Accounts:"
   std::string total;  // beside "Total:"

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/accounts.h"
 #include "core/text.h"
 #include "planner/folder_lists.h"
 #include "qt/latin1_text.h"
@@ -75,14 +76,15 @@ AccountsFolder::AccountsFolder(planner::Planner& planner, QWidget* parent)
 
 int AccountsFolder::SelectedAccount() const {
   const int row = list_->indexOfTopLevelItem(list_->currentItem());
-  return row >= 0 && row < static_cast<int>(rowAccounts_.size()) ? rowAccounts_[row] : -1;
+  if (row < 0 || row >= static_cast<int>(rowIds_.size())) return -1;
+  return core::FindAccountIndex(planner_.document().scenario, rowIds_[static_cast<size_t>(row)]);
 }
 
 void AccountsFolder::Refresh() {
   list_->clear();
   const planner::AccountListView view = planner::AccountList(
       planner_.document().scenario, planner_.CurrencyMark(), withdrawalOrder_->isChecked());
-  rowAccounts_ = view.accounts;
+  rowIds_ = view.ids;
   for (const auto& row : view.rows) {
     auto* item = new QTreeWidgetItem(list_);
     for (int c = 0; c < planner::kAccountColumnCount; ++c) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <vector>
 
 #include "planner/planner.h"
@@ -35,7 +36,7 @@ class AccountsFolder final : public QWidget {
   QLabel* count_;
   QLabel* total_;
   QCheckBox* withdrawalOrder_;
-  std::vector<int> rowAccounts_;
+  std::vector<uint16_t> rowIds_;
 };
 
 class ScenarioFolder final : public QWidget {

@@ -60,7 +60,15 @@ class KxplanFoldersTest : public QObject {
     folder->withdrawalOrder()->setChecked(true);
     QCOMPARE(list->topLevelItemCount(), scenario.accountCount());
     list->setCurrentItem(list->topLevelItem(0));
-    QVERIFY(folder->SelectedAccount() >= 0);
+    const int chosen = folder->SelectedAccount();
+    QVERIFY(chosen >= 0);
+    const QString name = list->topLevelItem(0)->text(0);
+    QCOMPARE(QString::fromLatin1(core::TextOf(scenario.account(chosen).name).c_str()), name);
+    // A dialog's account list sorts the table by name; the row still names its account.
+    core::SortAccountsByName(planner_->document().scenario);
+    QCOMPARE(QString::fromLatin1(
+                 core::TextOf(scenario.account(folder->SelectedAccount()).name).c_str()),
+             name);
   }
 
   void scenarioFolderShowsTheListing() {
