@@ -38,6 +38,7 @@ struct Field {
   bool enabled = true;
   bool startsColumn = false;  // the dialog shows this field at the top of a new column
   bool listView = false;      // a list shown open, row under row (rows of aligned columns)
+  std::string doubleClick;    // an open list: the button a double click on a row presses
 
   const std::string& shownLabel() const { return label.empty() ? name : label; }
 };

@@ -63,8 +63,10 @@ class FundamentalsForm final : public EventForm {
     AddEdit("Start Age", kAgeChars, isNew() ? "" : AgeText(event_.startAge));
     AddEdit("Tax Rate", kRateChars, RateText(event_.newTaxRate));
     AddEdit("Inflation Rate", kRateChars, RateText(event_.newInflationRate));
-    AddList(kAccountList, AccountEntries(scenario, true),
-            ChoiceOfAccount(scenario, event_.rateAccountId, true));
+    Field& accounts = AddList(kAccountList, AccountEntries(scenario, true),
+                              ChoiceOfAccount(scenario, event_.rateAccountId, true));
+    accounts.listView = true;
+    accounts.doubleClick = kChangeRate;
     AddLabel(kNewAccountRate,
              event_.rateAccountId == core::kNoAccountId ? "" : RateText(event_.newAccountRate));
     AddButtons({"OK", kChangeRate, "Cancel", "Help"});

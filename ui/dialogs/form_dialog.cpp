@@ -84,6 +84,14 @@ QWidget* FormDialog::MakeWidget(const Field& field) {
         connect(rows, &QListWidget::itemClicked, this, [this, name](QListWidgetItem* item) {
           Edited(name, item->text().toLatin1().toStdString());
         });
+        if (!field.doubleClick.empty()) {
+          const std::string button = field.doubleClick;
+          connect(rows, &QListWidget::itemDoubleClicked, this,
+                  [this, name, button](QListWidgetItem* item) {
+                    Edited(name, item->text().toLatin1().toStdString());
+                    Pressed(button);
+                  });
+        }
         return rows;
       }
       auto* list = new QComboBox(this);
@@ -199,8 +207,14 @@ void FormDialog::Refresh() {
       case FieldKind::List: {
         if (field.listView) {
           auto* rows = static_cast<QListWidget*>(widget);
-          rows->clear();
-          for (const std::string& entry : field.entries) rows->addItem(Latin1(entry));
+          bool same = rows->count() == static_cast<int>(field.entries.size());
+          for (int i = 0; same && i < rows->count(); ++i) {
+            same = rows->item(i)->text() == Latin1(field.entries[static_cast<size_t>(i)]);
+          }
+          if (!same) {  // rows are only replaced when the form's rows changed
+            rows->clear();
+            for (const std::string& entry : field.entries) rows->addItem(Latin1(entry));
+          }
           rows->setCurrentRow(field.choice);
           break;
         }

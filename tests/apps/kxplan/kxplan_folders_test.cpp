@@ -95,6 +95,27 @@ class KxplanFoldersTest : public QObject {
     }
     QVERIFY(hasLabel);
   }
+
+  void doubleClickOnAnAccountOpensTheAccountRateDialog() {
+    Start();
+    auto form = planner::forms::MakeForm(*planner_, planner::Place{planner::PlaceKind::Dialog,
+                                                                   "FUNDAMENTALS"});
+    kxui::FormDialog dialog(*form, *form, window_.get());
+    apps_testing::ShowExposed(dialog);
+    QListWidget* accounts = dialog.findChild<QListWidget*>();
+    QVERIFY(accounts != nullptr);
+    QVERIFY(accounts->count() > 1);
+    QStringList opened;
+    apps_testing::DialogWatchdog watchdog;
+    watchdog.Start([&opened](const QString& title) { opened << title; });
+    QListWidgetItem* second = accounts->item(1);
+    const QString chosen = second->text();
+    accounts->scrollToItem(second);
+    Q_EMIT accounts->itemDoubleClicked(second);
+    watchdog.Stop();
+    QCOMPARE(opened, QStringList{QStringLiteral("Account Rate")});
+    QCOMPARE(QString::fromStdString(form->Find("Select account.")->text), chosen);
+  }
 };
 
 QTEST_MAIN(KxplanFoldersTest)
