@@ -5,6 +5,7 @@
 
 #include "cli/command_support.h"
 #include "cli/commands.h"
+#include "cli/dialog_command.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
 #include "cli/report_command.h"
@@ -111,6 +112,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (IsRule72tCommandLine(args)) return Rule72tCommand(args, out, err);  // and rule72t
   if (IsReportCommandLine(args)) return ReportCommand(args, out, err);    // and report
   if (IsPaginateCommandLine(args)) return PaginateCommand(args, out, err);  // and paginate
+  if (IsDialogCommandLine(args)) return DialogCommand(args, out, err);  // and dialog
   Invocation invocation;
   std::string problem;
   bool help = false;

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/dialog_command.h"
 #include "cli/graph_command.h"
 #include "cli/montecarlo_command.h"
 #include "cli/report_command.h"
@@ -28,6 +29,10 @@ constexpr Command kCommands[] = {
      "--age A --beneficiary B --balance X --rate R --table single|uniform|joint "
      "--method annuity|amortization|minimum",
      0, false, false, RunRule72tCommand},
+    {"dialog",
+     "NAME [SCENARIO.RET] [--event N|--account N|--budget N|--table N] "
+     "[--set \"FIELD=TEXT\"|--press \"BUTTON\"]... [-o OUT.RET] | NAME --fields",
+     0, false, false, RunDialogCommand},
 };
 
 }  // namespace

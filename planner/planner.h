@@ -76,6 +76,8 @@ class Planner {
   bool Rerun();
   // An editing dialog stored into the scenario: modified, out of date, rerun.
   void ScenarioEdited();
+  // The budget names changed: the Budgets menu follows them.
+  void BudgetsRenamed() { ViewMenusChanged(); }
 
   // --- File commands
   void NewScenario();

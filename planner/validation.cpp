@@ -40,7 +40,32 @@ std::string BoundsMessage(NumberKind kind, float minimum, float maximum) {
   return text;
 }
 
+std::string Stripped(const char* format, float value) {
+  char text[64];
+  std::snprintf(text, sizeof text, format, static_cast<double>(value));
+  std::string out;
+  for (const char* c = text; *c != '\0'; ++c) {
+    if (*c != ' ') out += *c;
+  }
+  return out;
+}
+
 }  // namespace
+
+std::optional<float> ValidateText(std::string_view text, BoundsText message, float minimum,
+                                  float maximum, const std::string& caption,
+                                  platform::Prompter& prompter) {
+  const std::string typed(text);
+  const float value = std::strtof(typed.c_str(), nullptr);
+  if (minimum <= value && value <= maximum) return value;
+  const char* format = message == BoundsText::Amount ? "%13.2f" : "%9.3f";
+  const std::string shown =
+      std::string(message == BoundsText::Amount ? "This amount must be greater than "
+                                                : "This rate must be greater than ") +
+      Stripped(format, minimum) + " and less than " + Stripped(format, maximum) + ".";
+  prompter.ShowMessage(caption, shown, platform::Icon::Error);
+  return std::nullopt;
+}
 
 std::string StringTableText(int number) {
   for (const TableEntry& entry : kStringTable) {
@@ -66,7 +91,7 @@ std::optional<float> ValidateField(std::string_view text, NumberKind kind, size_
   if (inRange) return value;
   const std::string shown =
       message == kBoundsMessage ? BoundsMessage(kind, minimum, maximum) : StringTableText(message);
-  prompter.ShowMessage(caption, shown, platform::Icon::Warning);
+  prompter.ShowMessage(caption, shown, platform::Icon::Error);
   return std::nullopt;
 }
 

@@ -22,4 +22,13 @@ std::optional<float> ValidateField(std::string_view text, NumberKind kind, size_
                                    float minimum, float maximum, int message,
                                    const std::string& caption, platform::Prompter& prompter);
 
+// The same range test on a text already read, read as a decimal number. On failure the amount
+// message "This amount must be greater than %s and less than %s." (bounds "%13.2f") or the
+// rate message "This rate must be greater than %s and less than %s." (bounds "%9.3f") is
+// shown, the bounds stripped of blanks, under `caption`.
+enum class BoundsText { Amount, Rate };
+std::optional<float> ValidateText(std::string_view text, BoundsText message, float minimum,
+                                  float maximum, const std::string& caption,
+                                  platform::Prompter& prompter);
+
 }  // namespace planner

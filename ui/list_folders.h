@@ -1,12 +1,17 @@
-// The Accounts and Scenario folders as the window shows them until their editing lists are
-// built: the accounts with kind, balance and rate, and the scenario description; a double
-// click opens the account's or the event's dialog through the session.
+// The Accounts folder (the account list view with its columns, "Number of Accounts:",
+// "Total:", Add, Edit, Delete, Import and "Sort by withdrawal order") and the Scenario folder
+// (the event listing with Add, Edit, Copy, Delete and Print). Every button goes to the
+// session; what the lists show comes from planner/folder_lists.h.
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <vector>
 
 #include "planner/planner.h"
 
+class QCheckBox;
+class QLabel;
 class QListWidget;
 class QTreeWidget;
 
@@ -19,10 +24,19 @@ class AccountsFolder final : public QWidget {
   AccountsFolder(planner::Planner& planner, QWidget* parent = nullptr);
   void Refresh();
   QTreeWidget* list() const { return list_; }
+  QLabel* count() const { return count_; }
+  QLabel* total() const { return total_; }
+  QCheckBox* withdrawalOrder() const { return withdrawalOrder_; }
+  // The account index of the selected row, -1 for none.
+  int SelectedAccount() const;
 
  private:
   planner::Planner& planner_;
   QTreeWidget* list_;
+  QLabel* count_;
+  QLabel* total_;
+  QCheckBox* withdrawalOrder_;
+  std::vector<uint16_t> rowIds_;
 };
 
 class ScenarioFolder final : public QWidget {
@@ -32,6 +46,8 @@ class ScenarioFolder final : public QWidget {
   ScenarioFolder(planner::Planner& planner, QWidget* parent = nullptr);
   void Refresh();
   QListWidget* list() const { return list_; }
+  // The event of the selected line, -1 for none.
+  int SelectedEvent() const;
 
  private:
   planner::Planner& planner_;

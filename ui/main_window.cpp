@@ -19,6 +19,7 @@
 
 #include "planner/command_table.h"
 #include "qt/help_window.h"
+#include "ui/dialogs/register_dialogs.h"
 #include "qt/latin1_text.h"
 #include "ui/choice_dialog.h"
 #include "ui/font_records.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(planner::Planner& planner, QWidget* parent)
   RegisterReportPlaces(*this, planner_);
   RegisterPlace("graph-window", [this](const planner::Place&) { return OpenGraphWindow(); });
   RegisterPlace("graph", [this](const planner::Place&) { return PrintCurrentGraph(); });
+  RegisterEditingDialogs(*this, planner_);
   planner_.SetView(this);
   MenusChanged();
 }

@@ -13,6 +13,7 @@
 #include "qt/latin1_text.h"
 #include "qt/stream_prompter.h"
 #include "ui/choice_dialog.h"
+#include "ui/dialogs/register_dialogs.h"
 #include "ui/folder_names.h"
 #include "ui/main_window.h"
 #include "ui/monte_carlo_folder.h"
@@ -129,6 +130,7 @@ bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const 
   bool saved = SaveFolderPictures(window, planner, dir, err);
   window.folders()->setCurrentIndex(window.FolderIndex(kxui::Folder::Results));
   saved &= SaveDialogPictures(window, planner, dir, err);
+  saved &= kxui::SaveDialogScreenshots(window, planner, dir, err);
   return saved;
 }
 

@@ -1,0 +1,95 @@
+#include "ui/dialogs/register_dialogs.h"
+
+#include <QApplication>
+
+#include "planner/forms/account_form.h"
+#include "planner/forms/form_factory.h"
+#include "ui/dialogs/form_dialog.h"
+#include "ui/main_window.h"
+
+namespace kxui {
+
+namespace {
+
+// The modal dialog of `place`, once at a time.
+bool OpenFormDialog(QWidget& parent, planner::Planner& planner, const planner::Place& place) {
+  std::unique_ptr<planner::forms::Form> form = planner::forms::MakeForm(planner, place);
+  if (!form) return false;
+  if (!planner.BeginDialog(place)) return true;
+  FormDialog dialog(*form, *form, &parent);
+  dialog.exec();
+  planner.EndDialog(place);
+  return true;
+}
+
+}  // namespace
+
+void RegisterEditingDialogs(MainWindow& window, planner::Planner& planner) {
+  for (const std::string& name : planner::forms::FormNames()) {
+    window.RegisterPlace(name, [&window, &planner](const planner::Place& place) {
+      return OpenFormDialog(window, planner, place);
+    });
+  }
+  // An imported account is completed in the Account Information dialog.
+  planner.SetImportAccountDialog([&window, &planner](core::Scenario&, int index) {
+    std::unique_ptr<planner::forms::Form> form = planner::forms::MakeAccountForm(planner, index, true);
+    FormDialog dialog(*form, *form, &window);
+    dialog.exec();
+    return form->closed() && dialog.result() == QDialog::Accepted;
+  });
+}
+
+namespace {
+
+// The second dialogs, each reached from its first by a press (after a choice, where the
+// button needs one).
+struct SecondDialog {
+  const char* first;
+  const char* choose;  // a list field set to its second entry first, or nullptr
+  const char* button;
+};
+
+constexpr SecondDialog kSecondDialogs[] = {
+    {"ACCOUNTINFO", nullptr, "Dividend"},
+    {"FUNDAMENTALS", "Select account.", "Press to change selected account's rate"},
+};
+
+bool SavePicture(planner::forms::Form& root, planner::forms::Form& shown, QWidget& parent,
+                 const QDir& dir, std::ostream& err) {
+  FormDialog dialog(root, shown, &parent);
+  dialog.show();
+  QApplication::processEvents();
+  const QString path =
+      dir.filePath(QStringLiteral("dialog-%1.png").arg(QString::fromLatin1(shown.name().c_str())));
+  const bool saved = dialog.grab().save(path, "PNG");
+  if (!saved) err << "kxplan: cannot write " << path.toStdString() << '\n';
+  dialog.hide();
+  return saved;
+}
+
+}  // namespace
+
+bool SaveDialogScreenshots(QWidget& parent, planner::Planner& planner, const QDir& dir,
+                           std::ostream& err) {
+  bool saved = true;
+  for (const std::string& name : planner::forms::FormNames()) {
+    std::unique_ptr<planner::forms::Form> form =
+        planner::forms::MakeForm(planner, planner::Place{planner::PlaceKind::Dialog, name});
+    if (form) saved &= SavePicture(*form, *form, parent, dir, err);
+  }
+  for (const SecondDialog& second : kSecondDialogs) {
+    std::unique_ptr<planner::forms::Form> form = planner::forms::MakeForm(
+        planner, planner::Place{planner::PlaceKind::Dialog, second.first});
+    if (!form) continue;
+    if (second.choose != nullptr) {
+      const planner::forms::Field* list = form->Find(second.choose);
+      if (list == nullptr || list->entries.size() < 2) continue;
+      form->Set(second.choose, list->entries[1]);
+    }
+    if (form->Press(second.button) != planner::forms::Outcome::Opened) continue;
+    saved &= SavePicture(*form, form->Active(), parent, dir, err);
+  }
+  return saved;
+}
+
+}  // namespace kxui
