@@ -10,6 +10,7 @@
 #include "core/text_reading.h"
 #include "planner/forms/form_factory.h"
 #include "planner/planner.h"
+#include "platform/reporting_process_starter.h"
 #include "platform/scripted.h"
 
 namespace cli {
@@ -157,8 +158,9 @@ std::optional<planner::forms::Outcome> Apply(planner::forms::Form& form,
 int RunForm(const DialogRequest& request, std::ostream& out, std::ostream& err) {
   ConsolePrompter prompter(err, request.answerYes);
   platform::ScriptedPlatform stand_ins;
+  platform::ReportingProcessStarter processes(err);
   platform::SystemClock clock;
-  const platform::Services services{prompter, stand_ins.files, stand_ins.processes,
+  const platform::Services services{prompter, stand_ins.files, processes,
                                     stand_ins.help, clock};
   const std::filesystem::path workDir = WorkDirOrCurrent(request.workDir);
   planner::Planner session(services, workDir, planner::StartupOptions{});

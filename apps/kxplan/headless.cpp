@@ -11,10 +11,12 @@
 #include "planner/planner.h"
 #include "qt/exit_codes.h"
 #include "qt/latin1_text.h"
+#include "platform/reporting_process_starter.h"
 #include "qt/stream_prompter.h"
 #include "ui/choice_dialog.h"
 #include "ui/dialogs/register_dialogs.h"
 #include "ui/folder_names.h"
+#include "ui/dialogs/calculator_screenshots.h"
 #include "ui/main_window.h"
 #include "ui/monte_carlo_folder.h"
 #include "ui/preferences_dialog.h"
@@ -28,21 +30,6 @@ constexpr int kExitCommand = 5;
 class NoChoice final : public platform::FileChooser {
  public:
   std::vector<std::string> Choose(const platform::FileRequest&) override { return {}; }
-};
-
-// Programs are not started without a display; what would start is told instead.
-class ReportingStarter final : public platform::ProcessStarter {
- public:
-  explicit ReportingStarter(std::ostream& err) : err_(err) {}
-  bool Start(const std::string& program, const std::vector<std::string>& arguments) override {
-    err_ << "started: " << program;
-    for (const std::string& argument : arguments) err_ << ' ' << argument;
-    err_ << '\n';
-    return true;
-  }
-
- private:
-  std::ostream& err_;
 };
 
 class ReportingHelp final : public platform::HelpViewer {
@@ -131,6 +118,7 @@ bool SaveScreenshots(kxui::MainWindow& window, planner::Planner& planner, const 
   window.folders()->setCurrentIndex(window.FolderIndex(kxui::Folder::Results));
   saved &= SaveDialogPictures(window, planner, dir, err);
   saved &= kxui::SaveDialogScreenshots(window, planner, dir, err);
+  saved &= kxui::SaveCalculatorScreenshots(window, planner, dir, err);
   return saved;
 }
 
@@ -154,7 +142,7 @@ int RunHeadless(const CommandLine& line, std::ostream& err) {
 
   kxqt::StreamPrompter prompter(err, line.answerYes);
   NoChoice files;
-  ReportingStarter processes(err);
+  platform::ReportingProcessStarter processes(err);
   ReportingHelp help(err);
   platform::SystemClock clock;
   planner::Planner planner(platform::Services{prompter, files, processes, help, clock}, workDir,

@@ -8,6 +8,7 @@
 #include "engine/debt_payments.h"
 #include "planner/forms/credit_card_payoff.h"
 #include "planner/forms/event_form.h"
+#include "planner/forms/calculator_forms.h"
 #include "planner/forms/form_support.h"
 #include "planner/planner.h"
 
@@ -221,14 +222,17 @@ class MortgageForm final : public EventForm {
     SetText(kMonthlyPayment, PaymentText(event_.monthlyPayment));
   }
 
-  // The payment schedule and the two analyses belong to their own windows.
+  // The payment schedule of the values typed; the two analyses belong to their own windows.
   Outcome OpenAnalysis(const std::string& button) {
+    if (button == "Schedule") {
+      const auto values = RunChecks(kMortgageChecks);
+      if (!values) return Outcome::Kept;
+      StoreValues(*values, std::strtof(Text(kAccelerated).c_str(), nullptr));
+      return OpenChild(MakePaymentScheduleForm(planner_, event_));
+    }
     Place place{PlaceKind::Dialog, "REFINANCE"};
     place.event = index_;
-    if (button == "Schedule") {
-      place.kind = PlaceKind::ReportWindow;
-      place.name = "payment-schedule";
-    } else if (button == "Do Accelerated Payment Analysis") {
+    if (button == "Do Accelerated Payment Analysis") {
       if (isNew()) return Outcome::Done;  // only an existing mortgage has a schedule to speed up
       place.name = "ACCEL";
     }

@@ -114,6 +114,12 @@ bool Form::Set(const std::string& name, const std::string& text) {
   if (child_) return child_->Set(name, text);
   auto it = std::find_if(fields_.begin(), fields_.end(),
                          [&](const Field& f) { return f.name == name; });
+  // A calculator's field is also known by its control number alone ("104" for "104 Amount").
+  const bool number = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos;
+  if (it == fields_.end() && number) {
+    it = std::find_if(fields_.begin(), fields_.end(),
+                      [&](const Field& f) { return f.name.rfind(name + " ", 0) == 0; });
+  }
   if (it == fields_.end() || !it->enabled) return false;
   Field& f = *it;
   switch (f.kind) {
@@ -144,11 +150,11 @@ bool Form::Set(const std::string& name, const std::string& text) {
         if (f.entries[i].rfind(wanted + "  ", 0) == 0) found = static_cast<int>(i);
       }
       if (found < 0) return false;
-      SetChoice(name, found);
+      SetChoice(f.name, found);
       break;
     }
   }
-  OnChanged(name);
+  OnChanged(f.name);
   return true;
 }
 

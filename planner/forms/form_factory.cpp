@@ -4,6 +4,7 @@
 
 #include "planner/forms/account_form.h"
 #include "planner/forms/budget_form.h"
+#include "planner/forms/calculator_forms.h"
 #include "planner/forms/cash_event_forms.h"
 #include "planner/forms/debt_forms.h"
 #include "planner/forms/fundamentals_form.h"
@@ -44,6 +45,13 @@ const std::vector<FormEntry>& Entries() {
       {"MONTE1", [](Planner& p, const Place&) { return MakeMonteCarloForm(p); }},
       {"BUDGET", [](Planner& p, const Place& at) { return MakeBudgetForm(p, at.budget); }},
       {"EVENTS", [](Planner& p, const Place&) { return MakeAddEventForm(p); }},
+      {"MORTGAGEC", [](Planner& p, const Place&) { return MakeMortgageCalculatorForm(p); }},
+      {"ACCEL", [](Planner& p, const Place& at) { return MakeAcceleratedForm(p, at.event); }},
+      {"REFINANCE", [](Planner& p, const Place& at) { return MakeRefinanceForm(p, at.event); }},
+      {"TRADE", [](Planner& p, const Place&) { return MakeTradeOffForm(p); }},
+      {"INFLATE", [](Planner& p, const Place&) { return MakeInflationForm(p); }},
+      {"EFFECTIVE", [](Planner& p, const Place&) { return MakeEffectiveRateForm(p, false); }},
+      {"TAXINF", [](Planner& p, const Place&) { return MakeInvestmentForm(p); }},
   };
   return entries;
 }

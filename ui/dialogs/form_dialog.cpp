@@ -61,6 +61,9 @@ QWidget* FormDialog::MakeWidget(const Field& field) {
     case FieldKind::Label: {
       auto* label = new QLabel(this);
       label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      // A sentence of results wraps instead of widening the dialog past the screen.
+      label->setWordWrap(true);
+      label->setMaximumWidth(label->fontMetrics().averageCharWidth() * 60);
       return label;
     }
     case FieldKind::Check: {
