@@ -1,5 +1,12 @@
 #include "planner/print_jobs.h"
 
+#include <algorithm>
+
+#include "calc/payment_schedule.h"
+#include "calc/refinance.h"
+#include "core/file_io.h"
+#include "core/text_reading.h"
+
 #include <charconv>
 #include <cstdio>
 
@@ -92,8 +99,82 @@ reports::ReportSource ReportSourceOf(Planner& planner) {
   return source;
 }
 
+namespace {
+
+constexpr size_t kTableRowsPerPage = 50;
+constexpr size_t kPageColumns = 8;  // the age and seven columns, as the page grid holds them
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+    fields.push_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  if (start < line.size()) fields.push_back(line.substr(start));
+  return fields;
+}
+
+// The first field and the fields first..first+count-1 of a tab-separated line.
+std::string ColumnsOf(const std::string& line, size_t first, size_t count) {
+  const std::vector<std::string> fields = Fields(line);
+  std::string out = fields.empty() ? std::string() : fields[0];
+  for (size_t f = first; f < fields.size() && f < first + count; ++f) out += "\t" + fields[f];
+  return out;
+}
+
+// A calculator's table file (its column titles, then its rows, up to its end mark) as the pages
+// of a job, the titles at the top of every page.
+std::optional<reports::JobDocument> TableFileJob(Planner& planner, const std::string& file,
+                                                 const std::string& title) {
+  const auto text = core::ReadWholeFile(core::ResolvePath(planner.workDir(), file));
+  if (!text) {
+    planner.services().prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + file,
+                                            platform::Icon::Error);
+    return std::nullopt;
+  }
+  std::vector<std::string> lines = core::SplitLines(*text);
+  while (!lines.empty() && (lines.back().empty() || lines.back().rfind("Doo", 0) == 0)) {
+    lines.pop_back();
+  }
+  if (lines.size() < 2) return std::nullopt;
+  reports::JobDocument document = NewJob(planner, title);
+  // Columns beyond the page's grid go on pages of their own, each with the first column again.
+  const size_t columns = Fields(lines[0]).size();
+  for (size_t first = 1; first < lines.size(); first += kTableRowsPerPage) {
+    for (size_t column = 1; column < std::max<size_t>(columns, 2); column += kPageColumns - 1) {
+      reports::JobPage page{title, {ColumnsOf(lines[0], column, kPageColumns - 1)}, false, true};
+      for (size_t row = first; row < lines.size() && row < first + kTableRowsPerPage; ++row) {
+        page.lines.push_back(ColumnsOf(lines[row], column, kPageColumns - 1));
+      }
+      document.pages.push_back(std::move(page));
+    }
+  }
+  return document;
+}
+
+// "payment-schedule:N": the schedule of the scenario's N-th mortgage (1 the first), written
+// first; counted among the mortgages, since the run orders the events by kind.
+bool WriteEventSchedule(Planner& planner, std::string_view number) {
+  const auto n = Number(number);
+  const core::Scenario& s = planner.document().scenario;
+  int seen = 0;
+  for (int i = 0; n && i < s.eventCount(); ++i) {
+    const core::FinancialEvent& e = s.events[static_cast<size_t>(i)];
+    if (e.kind != core::kMortgage || ++seen != *n) continue;
+    return calc::WriteScheduleFile(planner.workDir(),
+                                   calc::MortgageSchedule(e, planner.lastRun().currentAge),
+                                   planner.services().prompter);
+  }
+  return false;
+}
+
+}  // namespace
+
 bool IsPrintJobWord(std::string_view what) {
   if (what == "results" || what == "scenario" || what == "all-reports") return true;
+  if (what == "payment-schedule" || what == "refinance") return true;
+  if (what.rfind("payment-schedule:", 0) == 0) return Number(what.substr(17)).has_value();
   if (what.rfind("report:", 0) == 0) return reports::ReportKindFromWord(what.substr(7)).has_value();
   if (what.rfind("budget:", 0) == 0) {
     const auto n = Number(what.substr(7));
@@ -145,6 +226,22 @@ std::optional<reports::JobDocument> BuildPrintJob(Planner& planner, std::string_
     const auto n = Number(what.substr(7));
     if (!n) return std::nullopt;
     return BuildBudgetPrintJob(planner, *n - 1);
+  }
+  // The Mortgage Schedule as its dialog last wrote it, or of a mortgage of the scenario.
+  if (what == "payment-schedule") return TableFileJob(planner, calc::kScheduleFile, "Mortgage Schedule");
+  if (what.rfind("payment-schedule:", 0) == 0) {
+    if (!WriteEventSchedule(planner, what.substr(17))) return std::nullopt;
+    return TableFileJob(planner, calc::kScheduleFile, "Mortgage Schedule");
+  }
+  // The refinance analysis of the values the calculator keeps.
+  if (what == "refinance") {
+    const auto outcome =
+        calc::AnalyseRefinance(planner.calculators().refinance, planner.services().prompter);
+    if (!outcome || !calc::WriteRefinancePrintFile(planner.workDir(), *outcome,
+                                                   planner.services().prompter)) {
+      return std::nullopt;
+    }
+    return TableFileJob(planner, calc::kRefinancePrintFile, "Refinance Analysis");
   }
   if (what.rfind("accounts-io-detail:", 0) == 0) {
     const std::string_view rest = what.substr(19);

@@ -15,7 +15,7 @@ void RegisterReportPlaces(MainWindow& window, planner::Planner& planner) {
       return OpenReportWindow(planner, kind, &window);
     });
   }
-  for (const char* job : {"results", "scenario", "all-reports"}) {
+  for (const char* job : {"results", "scenario", "all-reports", "payment-schedule", "refinance"}) {
     const std::string what = job;
     window.RegisterPlace(what, [&window, &planner, what](const planner::Place&) {
       if (const auto document = planner::BuildPrintJob(planner, what)) {

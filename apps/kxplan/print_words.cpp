@@ -83,6 +83,8 @@ constexpr PrintWord kPrintWords[] = {
     {"budget:", "budget:N, the page of budget N (1..5)", PrintSessionJob},
     {"accounts-io-detail:", "accounts-io-detail:AGE:I|O, the input/output report's Go",
      PrintSessionJob},
+    {"payment-schedule:", "payment-schedule:N, the Mortgage Schedule of the N-th mortgage", PrintSessionJob},
+    {"refinance", "the refinance analysis of the calculator's values", PrintSessionJob},
     {"graph:", "graph:KIND, the graph of a folder (networth, incoming-outgoing, ...)", PrintGraph},
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/events.h"
 #include "planner/forms/calculator_forms.h"
+#include "planner/print_jobs.h"
 #include "tests/planner/form_fixture.h"
 
 namespace planner_testing {
@@ -189,6 +190,34 @@ TEST_F(FormTest, TheMortgageDialogShowsTheScheduleOfWhatIsTyped) {
   EXPECT_EQ(file.substr(file.size() - 7), "Dooone\n");
   EXPECT_EQ(Press("OK"), Outcome::Done);  // back in the Mortgage dialog, nothing stored
   EXPECT_EQ(scenario().eventCount(), 0);
+  // Its Print prints what the schedule wrote: a title page and the ten rows, the age and seven
+  // columns on one page, the age and the last two on the next.
+  const auto job = planner::BuildPrintJob(session(), "payment-schedule");
+  ASSERT_TRUE(job);
+  ASSERT_EQ(job->pages.size(), 3u);
+  EXPECT_EQ(job->pages[1].heading, "Mortgage Schedule");
+  EXPECT_EQ(job->pages[1].lines.size(), 11u);
+  EXPECT_EQ(job->pages[1].lines[0].substr(0, 4), "Age\t");
+  EXPECT_EQ(job->pages[2].lines[0], "Age\tProperty Value\tProperty Liability");
+}
+
+TEST_F(FormTest, TheRefinanceAnalysisPrintsItsKeptValues) {
+  EXPECT_FALSE(planner::BuildPrintJob(session(), "refinance"));  // nothing analysed yet
+  calc::RefinanceInputs& in = session().calculators().refinance;
+  in.startAge = 40;
+  in.amount = 200000.0f;
+  in.rate = 7.0f;
+  in.years = 30;
+  in.refinanceAge = 50.0f;
+  in.refinancedRate = 5.0f;
+  in.refinancedYears = 10;
+  const auto job = planner::BuildPrintJob(session(), "refinance");
+  ASSERT_TRUE(job);
+  // Ages 50 to 69 (the existing mortgage runs to 70), two rows each: 40 rows, one page of 50
+  // under its column titles.
+  ASSERT_EQ(job->pages.size(), 3u);  // nine values after the label: seven, then two
+  EXPECT_EQ(job->pages[1].lines.size(), 1u + 2u * 20u);
+  EXPECT_TRUE(job->pages[1].reportHeading);
 }
 
 TEST_F(FormTest, InflationCalculator) {
