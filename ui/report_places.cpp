@@ -24,6 +24,12 @@ void RegisterReportPlaces(MainWindow& window, planner::Planner& planner) {
       return true;
     });
   }
+  window.RegisterPlace("budget", [&window, &planner](const planner::Place& place) {
+    if (const auto document = planner::BuildBudgetPrintJob(planner, place.budget)) {
+      PrintJobWithDialog(&window, planner, *document);
+    }
+    return true;
+  });
   window.RegisterPlace("page-setup", [&window, &planner](const planner::Place&) {
     RunPageSetup(&window, planner);
     return true;

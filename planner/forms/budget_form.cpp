@@ -143,12 +143,13 @@ class BudgetForm final : public Form {
     } else if (button == "Clear All") {
       core::ClearBudgetItems(document, budget_);
     } else if (button == "Print") {
-      if (core::WriteBudgetPage(budget(), dir, prompter)) {
-        planner_.OpenPlace(Place{PlaceKind::PrintJob, "budget"}, 0);
-      }
+      // The page of the budget as the dialog holds it: its items are the live record's.
+      Place page{PlaceKind::PrintJob, "budget"};
+      page.budget = budget_;
+      planner_.OpenPlace(page, 0);
     } else if (button == "Print Report") {
       if (core::WriteBudgetReportFile(document, budget_, HeadingTyped(), dir, prompter)) {
-        planner_.OpenPlace(Place{PlaceKind::ReportWindow, "budget"}, 0);
+        planner_.OpenPlace(Place{PlaceKind::ReportWindow, "budget-report"}, 0);
       }
     }
     ShowItems();

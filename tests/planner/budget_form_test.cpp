@@ -26,6 +26,16 @@ class BudgetFormTest : public FormTest {
   const core::Budget& budget() { return scenario().budgets[1]; }
 };
 
+TEST_F(BudgetFormTest, PrintPrintsThisBudgetsPage) {
+  Open("BUDGET", -1, -1, 1);
+  Enter("Groceries", "400", true);
+  EXPECT_EQ(Press("Print"), Outcome::Done);
+  ASSERT_EQ(view.opened.size(), 1u);
+  EXPECT_EQ(view.opened[0].kind, planner::PlaceKind::PrintJob);
+  EXPECT_EQ(view.opened[0].name, "budget");
+  EXPECT_EQ(view.opened[0].budget, 1);
+}
+
 TEST_F(BudgetFormTest, MonthlyItemCountsTwelveTimesInTheYearlyTotal) {
   Open("BUDGET", -1, -1, 1);
   Enter("Rent", "100", true);
