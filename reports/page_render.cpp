@@ -86,8 +86,8 @@ std::string WithoutPageMargin(const std::string& line) {
 
 class PagePainter {
  public:
-  PagePainter(graph::Canvas& canvas, const PageLayout& layout, const PageOptions& options)
-      : canvas_(canvas), layout_(layout), options_(options) {}
+  PagePainter(graph::Canvas& canvas, const PageLayout& layout, const PageOptions&)
+      : canvas_(canvas), layout_(layout) {}
 
   void Text(int x, int y, const std::string& text) {
     canvas_.DrawText({x, y}, text, graph::kBlack, graph::kTransparentText);
@@ -220,7 +220,6 @@ class PagePainter {
 
   graph::Canvas& canvas_;
   const PageLayout& layout_;
-  const PageOptions& options_;
 };
 
 void DrawBand(graph::Canvas& canvas, const graph::Rect& band, const PageOptions& options) {
