@@ -1,3 +1,4 @@
+#include "reports/page_table.h"
 #include "reports/page_render.h"
 
 #include <algorithm>
@@ -27,19 +28,6 @@ std::string Trim(std::string_view text) {
   std::string left = TrimLeft(text);
   while (!left.empty() && left.back() == ' ') left.pop_back();
   return left;
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (;;) {
-    const size_t tab = line.find('\t', start);
-    fields.push_back(
-        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-    if (tab == std::string::npos) break;
-    start = tab + 1;
-  }
-  return fields;
 }
 
 bool IsSectionLine(const std::string& line) {

@@ -8,6 +8,20 @@
 
 namespace reports {
 
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    const size_t tab = line.find('\t', start);
+    fields.push_back(
+        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    if (tab == std::string::npos) break;
+    start = tab + 1;
+  }
+  return fields;
+}
+
+
 std::string ReportPageName(bool screen, int number) {
   return (screen ? "spage" : "rpage") + std::to_string(number);
 }

@@ -11,6 +11,10 @@
 
 namespace reports {
 
+// The fields of a page file's line between its tabs; a line ending in a tab ends in an empty
+// field.
+std::vector<std::string> SplitTabs(const std::string& line);
+
 struct TableRow {
   std::string lead;                // "%5.1f\t"
   std::vector<std::string> cells;  // each with its own separator

@@ -1,3 +1,4 @@
+#include "reports/page_table.h"
 #include "reports/results_file_reports.h"
 
 #include <algorithm>
@@ -13,19 +14,6 @@
 namespace reports {
 
 namespace {
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (;;) {
-    const size_t tab = line.find('\t', start);
-    fields.push_back(
-        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-    if (tab == std::string::npos) break;
-    start = tab + 1;
-  }
-  return fields;
-}
 
 std::string Trim(const std::string& text) {
   const size_t first = text.find_first_not_of(" \r\n");
