@@ -98,6 +98,8 @@ TradeOffInputs ParseTradeSettings(std::string_view text) {
   };
   for (size_t o = 0; o < kTradeOptions; ++o) {
     in.names[o] = o < lines.size() ? lines[o].substr(0, kStoredNameLength) : std::string();
+    // A name cut (or typed) before a carriage return would not read back as itself.
+    while (!in.names[o].empty() && in.names[o].back() == '\r') in.names[o].pop_back();
   }
   size_t line = kTradeOptions;
   for (auto* values : {&in.fixedCost, &in.costPerPeriod, &in.fixedAmount, &in.incomePerPeriod}) {

@@ -97,6 +97,11 @@ TEST(TradeOff, SettingsRoundTripAndDefaults) {
   EXPECT_EQ(damaged.fixedCost[1], 0.0f);
   EXPECT_EQ(damaged.fixedCost[2], 0.0f);
   EXPECT_EQ(damaged.periods, 0);
+  // A name cut at its 29 characters just after a carriage return reads back as itself.
+  const TradeOffInputs cut = ParseTradeSettings(std::string(28, 'n') + "\r\r)\nb\r\r\nc\n");
+  EXPECT_EQ(cut.names[0], std::string(28, 'n'));
+  EXPECT_EQ(cut.names[1], "b");
+  EXPECT_EQ(ParseTradeSettings(TradeSettingsText(cut)).names, cut.names);
 }
 
 core::FinancialEvent Mortgage(float price, float down, float rate, int years, float growth) {
