@@ -121,6 +121,9 @@ class Planner {
   bool WritePrintFile();
   // The print dialog's copies, range and collation, kept from one job to the next.
   reports::PrintChoice& printChoice() { return printChoice_; }
+  // The printer and orientation of the last Page Setup.
+  reports::PrinterSetup& printerSetup() { return printerSetup_; }
+  const reports::PrinterSetup& printerSetup() const { return printerSetup_; }
   // "Run with random account rates" / "... group rates": one run with random rates.
   bool RunWithRandomRates(engine::RandomRateSource source);
   // "Edit inital values and run again".
@@ -239,6 +242,7 @@ class Planner {
   engine::MonteCarloResult monteCarlo_;
   CalculatorValues calculators_;
   reports::PrintChoice printChoice_;
+  reports::PrinterSetup printerSetup_;
 };
 
 }  // namespace planner

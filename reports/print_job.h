@@ -15,6 +15,13 @@
 namespace reports {
 
 // What the print dialog returned, and what the next dialog starts from.
+// The printer Page Setup chose, kept for the life of the planner: the printer's name (empty for
+// the system's default printer) and whether the page lies landscape.
+struct PrinterSetup {
+  std::string printerName;
+  bool landscape = false;
+};
+
 struct PrintChoice {
   int from = 0;  // first page, 0 the title page
   int to = -1;   // last page; -1 the last page of the job

@@ -105,6 +105,7 @@ reports::JobResult PrintOnDevice(QPrinter& printer, planner::Planner& planner,
 bool PrintJobWithDialog(QWidget* parent, planner::Planner& planner,
                         const reports::JobDocument& document) {
   QPrinter printer(QPrinter::HighResolution);
+  ApplyPageSetup(planner, printer, true);
   PreparePrinter(printer, document);
   reports::PrintChoice& choice = planner.printChoice();
   const int pageFiles = static_cast<int>(document.pages.size()) - 1;
@@ -142,27 +143,54 @@ bool PrintJobToPdf(planner::Planner& planner, const reports::JobDocument& docume
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdfPath);
   printer.setPageSize(QPageSize(QPageSize::Letter));
+  ApplyPageSetup(planner, printer, false);
   const int pageFiles = static_cast<int>(document.pages.size()) - 1;
   const std::vector<int> order = reports::JobPageOrder(pageFiles, choice);
   if (order.empty()) return false;  // a range that holds no page writes no file
   return PrintOnDevice(printer, planner, document, order, nullptr) == reports::JobResult::Printed;
 }
 
-bool RunPageSetup(QWidget* parent, planner::Planner& planner) {
-  QPrinter printer(QPrinter::HighResolution);
+void ApplyPageSetup(const planner::Planner& planner, QPrinter& printer, bool choosePrinter) {
+  const reports::PrinterSetup& setup = planner.printerSetup();
+  if (choosePrinter && !setup.printerName.empty()) {
+    printer.setPrinterName(QString::fromStdString(setup.printerName));
+  }
+  printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   const std::array<int, 4> kept = planner::PageMargins(planner);
   printer.setPageMargins(
       QMarginsF(kept[0] / kThousandthsPerMillimetre, kept[1] / kThousandthsPerMillimetre,
                 kept[2] / kThousandthsPerMillimetre, kept[3] / kThousandthsPerMillimetre),
       QPageLayout::Millimeter);
-  QPageSetupDialog dialog(&printer, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+}
+
+void KeepPageSetup(planner::Planner& planner, const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  const QSizeF page = layout.fullRect(QPageLayout::Millimeter).size();
+  reports::PrinterSetup& setup = planner.printerSetup();
+  setup.printerName = printer.printerName().toStdString();
+  setup.landscape = page.width() > page.height();
+  const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
   auto thousandths = [](double mm) {
     return static_cast<int>(mm * kThousandthsPerMillimetre + 0.5);
   };
   planner::StorePageMargins(planner, {thousandths(margins.left()), thousandths(margins.top()),
                                       thousandths(margins.right()), thousandths(margins.bottom())});
+}
+
+bool RunPageSetup(QWidget* parent, planner::Planner& planner) {
+  QPrinter printer(QPrinter::HighResolution);
+  ApplyPageSetup(planner, printer, true);
+  QPageSetupDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  KeepPageSetup(planner, printer);
+  // The next job's printer is made from what was kept.
+  QPrinter next(QPrinter::HighResolution);
+  ApplyPageSetup(planner, next, true);
+  if (!next.isValid()) {
+    planner.services().prompter.ShowMessage("Print Error", "Invalid Printer",
+                                            platform::Icon::Error);
+    return false;
+  }
   return true;
 }
 

@@ -43,8 +43,15 @@ bool PrintJobWithDialog(QWidget* parent, planner::Planner& planner,
 bool PrintJobToPdf(planner::Planner& planner, const reports::JobDocument& document,
                    const reports::PrintChoice& choice, const QString& pdfPath);
 
-// Page Setup: the page-setup dialog with the kept margins; OK keeps them.
+// Page Setup: the page-setup dialog with the kept printer, orientation and margins; OK keeps
+// them, and a kept printer that cannot be made says "Invalid Printer".
 bool RunPageSetup(QWidget* parent, planner::Planner& planner);
+// The kept orientation and margins onto `printer`, and the kept printer when `choosePrinter`
+// (a PDF keeps its file output).
+void ApplyPageSetup(const planner::Planner& planner, QPrinter& printer, bool choosePrinter);
+// What Page Setup's OK keeps of `printer`: its name, landscape when the page is wider than
+// high, and the margins in thousandths of an inch.
+void KeepPageSetup(planner::Planner& planner, const QPrinter& printer);
 
 // "Window Contents": the picture of `window` stretched over one printed page.
 bool PrintWindowContents(QWidget& window, QPrinter& printer);

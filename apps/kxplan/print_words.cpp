@@ -1,6 +1,8 @@
 #include "apps/kxplan/print_words.h"
 
 #include <QApplication>
+#include <QPageSize>
+#include <QPrinter>
 
 #include "planner/print_jobs.h"
 #include "qt/latin1_text.h"
@@ -75,17 +77,32 @@ bool PrintGraph(PrintRequest& request) {
   return false;
 }
 
+// window: the planner's window as "Window Contents" prints it, one page.
+bool PrintWindow(PrintRequest& request) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(kxqt::PathToQString(request.line.pdfPath));
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  kxui::ApplyPageSetup(request.planner, printer, false);
+  QApplication::processEvents();
+  if (kxui::PrintWindowContents(request.window, printer)) return true;
+  request.err << "kxplan: cannot write " << request.line.pdfPath << '\n';
+  return false;
+}
+
 constexpr PrintWord kPrintWords[] = {
     {"results", "the financial schedule", PrintSessionJob},
     {"scenario", "the scenario listing", PrintSessionJob},
     {"report:", "report:KIND, one report (networth, incoming, ...)", PrintSessionJob},
     {"all-reports", "every report", PrintSessionJob},
     {"budget:", "budget:N, the page of budget N (1..5)", PrintSessionJob},
+    {"budget-report:", "budget-report:N, the budget report of budget N (1..5)", PrintSessionJob},
     {"accounts-io-detail:", "accounts-io-detail:AGE:I|O, the input/output report's Go",
      PrintSessionJob},
     {"payment-schedule:", "payment-schedule:N, the Mortgage Schedule of the N-th mortgage", PrintSessionJob},
     {"refinance", "the refinance analysis of the calculator's values", PrintSessionJob},
     {"graph:", "graph:KIND, the graph of a folder (networth, incoming-outgoing, ...)", PrintGraph},
+    {"window", "the planner's window, as Window Contents prints it", PrintWindow},
 };
 
 bool Matches(const PrintWord& entry, const std::string& what) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "platform/scripted.h"
 #include "tests/apps/window_harness.h"
 #include "ui/main_window.h"
+#include "ui/report_printing.h"
 #include "ui/report_window.h"
 
 using apps_testing::ShowExposed;
@@ -85,6 +88,38 @@ class KxplanPrintTest : public QObject {
                    err),
              0);
     QCOMPARE(PdfPages(pdf), 4);
+  }
+
+  void theBudgetReportAndTheWindowPrintIntoAPdf() {
+    std::ostringstream err;
+    const QString report = dir_->filePath("budget-report.pdf");
+    QCOMPARE(Print({"--print", "budget-report:1", "--pdf", report.toStdString()}, err), 0);
+    QVERIFY(PdfPages(report) >= 2);  // the title page and the years
+    QVERIFY(Print({"--print", "budget-report:6", "--pdf", report.toStdString()}, err) != 0);
+    const QString window = dir_->filePath("window.pdf");
+    QCOMPARE(Print({"--print", "window", "--pdf", window.toStdString()}, err), 0);
+    QCOMPARE(PdfPages(window), 1);
+  }
+
+  void pageSetupKeepsThePrinterOrientationAndMargins() {
+    platform::ScriptedPlatform platform;
+    planner::Planner planner(platform.services(), dir_->path().toStdString(),
+                             planner::StartupOptions{});
+    QPrinter chosen(QPrinter::HighResolution);
+    chosen.setOutputFormat(QPrinter::PdfFormat);
+    chosen.setPageOrientation(QPageLayout::Landscape);
+    chosen.setPageMargins(QMarginsF(25.4, 12.7, 25.4, 12.7), QPageLayout::Millimeter);
+    kxui::KeepPageSetup(planner, chosen);
+    QVERIFY(planner.printerSetup().landscape);
+    // The margins in thousandths of an inch, in the scenario's and the preferences' records.
+    QCOMPARE(planner.document().scenario.page.marginLeft, 1000);
+    QCOMPARE(planner.document().scenario.page.marginTop, 500);
+    QCOMPARE(planner.preferences().marginBottom, 500);
+    QPrinter next(QPrinter::HighResolution);
+    next.setOutputFormat(QPrinter::PdfFormat);
+    kxui::ApplyPageSetup(planner, next, false);
+    QCOMPARE(next.pageLayout().orientation(), QPageLayout::Landscape);
+    QVERIFY(qAbs(next.pageLayout().margins(QPageLayout::Millimeter).left() - 25.4) < 0.05);
   }
 
   void anUnknownWhatIsRefused() {
