@@ -71,11 +71,12 @@ std::string WithoutTrailingBlanks(std::string text) {
 }
 
 // The budget with the file's name, ages and items, or nothing when the file is not a budget.
-std::optional<Budget> ParseExchangeFile(std::string_view bytes, const Budget& current) {
+std::optional<Budget> ParseExchangeFile(std::string_view bytes, const Budget& current,
+                                        int fewestItems = 1) {
   const std::vector<std::string> lines = SplitLines(bytes);
   if (lines.size() < 4) return std::nullopt;
   const int count = LeadingInt(lines[0], INT_MIN, INT_MAX);
-  if (count < 1 || count > kMaxBudgetItems) return std::nullopt;
+  if (count < fewestItems || count > kMaxBudgetItems) return std::nullopt;
   std::vector<BudgetItem> items;
   for (size_t l = 4; l < lines.size() && static_cast<int>(items.size()) < count; ++l) {
     if (lines[l] == kEndMark) break;
@@ -149,12 +150,39 @@ bool WriteBudgetReportFile(Document& document, int budgetIndex, const BudgetHead
   Budget& budget = document.scenario.budgets[budgetIndex];
   StoreBudgetNameAndAges(budget, heading);
   document.modified = true;
+  return WriteBudgetReport(budget, workDir, prompter);
+}
+
+bool WriteBudgetReport(const Budget& budget, const std::filesystem::path& workDir,
+                       platform::Prompter& prompter) {
   return WriteBudgetFile(workDir, kBudgetReportFile, BudgetExchangeText(budget), prompter);
 }
 
 bool WriteBudgetPage(const Budget& budget, const std::filesystem::path& workDir,
                      platform::Prompter& prompter) {
   return WriteBudgetFile(workDir, kBudgetPageFile, BudgetPageText(budget), prompter);
+}
+
+std::optional<Budget> ParseBudgetExchangeText(std::string_view bytes, const Budget& current) {
+  return ParseExchangeFile(bytes, current);
+}
+
+std::optional<Budget> ReadBudgetReportFile(const std::filesystem::path& workDir,
+                                           const Budget& current, platform::Prompter& prompter) {
+  const std::optional<std::string> bytes =
+      ReadWholeFile(ResolvePath(workDir, kBudgetReportFile), kExchangeFileLimit);
+  if (!bytes) {
+    prompter.ShowMessage("File Open Error", "Cannot open the budget input file pbudout.tmp file.",
+                         platform::Icon::Error);
+    return std::nullopt;
+  }
+  std::optional<Budget> budget = ParseExchangeFile(*bytes, current, 0);
+  if (!budget) {
+    prompter.ShowMessage("Budget File Error",
+                         "The budget input file pbudout.tmp doesn't seem to be a valid file.",
+                         platform::Icon::Error);
+  }
+  return budget;
 }
 
 bool PasteBudgetItems(Document& document, int budgetIndex, const std::filesystem::path& workDir,

@@ -14,7 +14,9 @@
 #include "core/text.h"
 #include "engine/scenario_description.h"
 #include "planner/planner.h"
+#include "core/budget_files.h"
 #include "reports/budget_page.h"
+#include "reports/budget_report.h"
 #include "reports/pagination.h"
 
 namespace planner {
@@ -123,20 +125,10 @@ std::string ColumnsOf(const std::string& line, size_t first, size_t count) {
   return out;
 }
 
-// A calculator's table file (its column titles, then its rows, up to its end mark) as the pages
-// of a job, the titles at the top of every page.
-std::optional<reports::JobDocument> TableFileJob(Planner& planner, const std::string& file,
-                                                 const std::string& title) {
-  const auto text = core::ReadWholeFile(core::ResolvePath(planner.workDir(), file));
-  if (!text) {
-    planner.services().prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + file,
-                                            platform::Icon::Error);
-    return std::nullopt;
-  }
-  std::vector<std::string> lines = core::SplitLines(*text);
-  while (!lines.empty() && (lines.back().empty() || lines.back().rfind("Doo", 0) == 0)) {
-    lines.pop_back();
-  }
+// A table (its column titles, then its rows, each a tab-separated line) as the pages of a job,
+// the titles at the top of every page.
+std::optional<reports::JobDocument> TableJob(Planner& planner, const std::vector<std::string>& lines,
+                                             const std::string& title) {
   if (lines.size() < 2) return std::nullopt;
   reports::JobDocument document = NewJob(planner, title);
   // Columns beyond the page's grid go on pages of their own, each with the first column again.
@@ -151,6 +143,31 @@ std::optional<reports::JobDocument> TableFileJob(Planner& planner, const std::st
     }
   }
   return document;
+}
+
+// A calculator's table file, up to its end mark, as the pages of a job.
+std::optional<reports::JobDocument> TableFileJob(Planner& planner, const std::string& file,
+                                                 const std::string& title) {
+  const auto text = core::ReadWholeFile(core::ResolvePath(planner.workDir(), file));
+  if (!text) {
+    planner.services().prompter.ShowMessage("FILE OPEN ERROR", "Cannot open " + file,
+                                            platform::Icon::Error);
+    return std::nullopt;
+  }
+  std::vector<std::string> lines = core::SplitLines(*text);
+  while (!lines.empty() && (lines.back().empty() || lines.back().rfind("Doo", 0) == 0)) {
+    lines.pop_back();
+  }
+  return TableJob(planner, lines, title);
+}
+
+// The budget report of the budget "pbudout.tmp" holds.
+std::optional<reports::JobDocument> BudgetReportJob(Planner& planner) {
+  const auto budget = core::ReadBudgetReportFile(planner.workDir(), core::Budget{},
+                                                 planner.services().prompter);
+  if (!budget) return std::nullopt;
+  const reports::BudgetReport report = reports::MakeBudgetReport(*budget);
+  return TableJob(planner, reports::BudgetReportTable(report), report.title);
 }
 
 // "payment-schedule:N": the schedule of the scenario's N-th mortgage (1 the first), written
@@ -173,7 +190,11 @@ bool WriteEventSchedule(Planner& planner, std::string_view number) {
 
 bool IsPrintJobWord(std::string_view what) {
   if (what == "results" || what == "scenario" || what == "all-reports") return true;
-  if (what == "payment-schedule" || what == "refinance") return true;
+  if (what == "payment-schedule" || what == "refinance" || what == "budget-report") return true;
+  if (what.rfind("budget-report:", 0) == 0) {
+    const auto n = Number(what.substr(14));
+    return n && *n >= 1 && *n <= core::kBudgetCount;
+  }
   if (what.rfind("payment-schedule:", 0) == 0) return Number(what.substr(17)).has_value();
   if (what.rfind("report:", 0) == 0) return reports::ReportKindFromWord(what.substr(7)).has_value();
   if (what.rfind("budget:", 0) == 0) {
@@ -226,6 +247,18 @@ std::optional<reports::JobDocument> BuildPrintJob(Planner& planner, std::string_
     const auto n = Number(what.substr(7));
     if (!n) return std::nullopt;
     return BuildBudgetPrintJob(planner, *n - 1);
+  }
+  // The budget report as "Print Report" last wrote it, or of the scenario's budget N.
+  if (what == "budget-report") return BudgetReportJob(planner);
+  if (what.rfind("budget-report:", 0) == 0) {
+    const auto n = Number(what.substr(14));
+    if (!n || *n < 1 || *n > core::kBudgetCount) return std::nullopt;
+    const core::Budget& budget =
+        planner.document().scenario.budgets[static_cast<size_t>(*n - 1)];
+    if (!core::WriteBudgetReport(budget, planner.workDir(), planner.services().prompter)) {
+      return std::nullopt;
+    }
+    return BudgetReportJob(planner);
   }
   // The Mortgage Schedule as its dialog last wrote it, or of a mortgage of the scenario.
   if (what == "payment-schedule") return TableFileJob(planner, calc::kScheduleFile, "Mortgage Schedule");

@@ -15,7 +15,8 @@ void RegisterReportPlaces(MainWindow& window, planner::Planner& planner) {
       return OpenReportWindow(planner, kind, &window);
     });
   }
-  for (const char* job : {"results", "scenario", "all-reports", "payment-schedule", "refinance"}) {
+  for (const char* job : {"results", "scenario", "all-reports", "payment-schedule", "refinance",
+                          "budget-report"}) {
     const std::string what = job;
     window.RegisterPlace(what, [&window, &planner, what](const planner::Place&) {
       if (const auto document = planner::BuildPrintJob(planner, what)) {

@@ -8,6 +8,7 @@
 #include "graph/format_money.h"
 #include "planner/forms/form_support.h"
 #include "planner/planner.h"
+#include "reports/budget_report.h"
 
 namespace planner::forms {
 
@@ -27,6 +28,29 @@ std::string RowText(const core::BudgetItemRow& row) {
                       row.monthly.c_str(), row.rate.c_str(), row.yearlyAmount.c_str(),
                       row.track.c_str());
 }
+
+// The budget report window: the budget "pbudout.tmp" holds, year by year, with OK and Print.
+class BudgetReportForm final : public Form {
+ public:
+  BudgetReportForm(Planner& planner, const core::Budget& budget)
+      : Form(planner, "BUDGETREPORT", "Budget Report", kBudgetHelpTopic) {
+    const reports::BudgetReport report = reports::MakeBudgetReport(budget);
+    std::vector<std::string> table = reports::BudgetReportTable(report);
+    table.erase(table.begin());  // the column titles head the table
+    AddLabel("Report", report.title);
+    AddLabel("Ages", report.ages);
+    AddTable("Years", report.columns, std::move(table));
+    AddButtons({"OK", "Print"});
+  }
+
+ private:
+  Outcome OnPress(const std::string& button) override {
+    if (button == "OK") return Outcome::Cancelled;
+    if (button != "Print") return Outcome::Unknown;
+    planner_.OpenPlace(Place{PlaceKind::PrintJob, "budget-report"}, 0);
+    return Outcome::Done;
+  }
+};
 
 class BudgetForm final : public Form {
  public:
@@ -149,7 +173,10 @@ class BudgetForm final : public Form {
       planner_.OpenPlace(page, 0);
     } else if (button == "Print Report") {
       if (core::WriteBudgetReportFile(document, budget_, HeadingTyped(), dir, prompter)) {
-        planner_.OpenPlace(Place{PlaceKind::ReportWindow, "budget-report"}, 0);
+        if (const auto written = core::ReadBudgetReportFile(dir, budget(), prompter)) {
+          ShowItems();
+          return OpenChild(std::make_unique<BudgetReportForm>(planner_, *written));
+        }
       }
     }
     ShowItems();

@@ -101,6 +101,29 @@ TEST_F(BudgetFiles, PrintReportStoresNameAndAgesAndWritesTheSameFormat) {
   EXPECT_EQ(dir.Read(kBudgetReportFile), head + items);
 }
 
+TEST_F(BudgetFiles, TheReportReadsBackWhatPrintReportWrote) {
+  ASSERT_TRUE(WriteBudgetReportFile(document, 0, HeadingOf(budget(0)), dir.path(), prompter));
+  const std::optional<Budget> read = ReadBudgetReportFile(dir.path(), Budget{}, prompter);
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(TextOf(read->budgetName), "Household");
+  EXPECT_EQ(Copied(read->budgetEndAge), 67);
+  ASSERT_EQ(Copied(read->itemCount), 3);
+  EXPECT_NEAR(read->itemYearlyAmount[0], 1200.0f, kCent);
+  // A budget of no items is a report of its name and ages, not a damaged file.
+  ClearBudgetItems(document, 0);
+  ASSERT_TRUE(WriteBudgetReportFile(document, 0, HeadingOf(budget(0)), dir.path(), prompter));
+  const std::optional<Budget> empty = ReadBudgetReportFile(dir.path(), Budget{}, prompter);
+  ASSERT_TRUE(empty.has_value());
+  EXPECT_EQ(Copied(empty->itemCount), 0);
+  EXPECT_EQ(Copied(empty->budgetStartAge), 45);
+  EXPECT_TRUE(prompter.Lines().empty());
+  // A file rewritten by something else is refused with its name.
+  dir.Write(kBudgetReportFile, "31\nToo many\n1\n2\n");
+  EXPECT_FALSE(ReadBudgetReportFile(dir.path(), Budget{}, prompter).has_value());
+  EXPECT_EQ(prompter.Lines().back(),
+            "Budget File Error: The budget input file pbudout.tmp doesn't seem to be a valid file.");
+}
+
 TEST_F(BudgetFiles, PrintWritesTheBudgetPage) {
   // Yearly amounts: 12 x 100 = 1200, 1500 and 800; total 3500.
   const std::string expected =
