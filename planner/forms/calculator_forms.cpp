@@ -7,9 +7,11 @@
 #include "calc/payment_schedule.h"
 #include "core/events.h"
 #include "core/text.h"
+#include "core/text_reading.h"
 #include "engine/money_text.h"
 #include "planner/forms/debt_forms.h"
 #include "planner/planner.h"
+#include "reports/page_table.h"
 
 namespace planner::forms {
 
@@ -405,12 +407,13 @@ class RefinanceDetailsForm final : public Form {
     for (const calc::RefinanceRow& row : outcome.rows) {
       const float original = row.existing.netWorth;
       const float refinanced = row.refinanced.netWorth;
-      rows.push_back(core::Format("%3d  %16.2f  %16.2f  %16.2f", row.age,
+      rows.push_back(core::Format("%3d\t%16.2f\t%16.2f\t%16.2f", row.age,
                                   static_cast<double>(original), static_cast<double>(refinanced),
                                   static_cast<double>(refinanced - original)));
     }
-    AddLabel(" Effects on Net Worth", "Age  Original Mortgage  Refinanced Mortgage  Total Difference");
-    AddList("Years", std::move(rows), -1);
+    AddLabel("Heading", " Effects on Net Worth");
+    AddTable("Years", {"Age", "Original Mortgage", "Refinanced Mortgage", "Total Difference"},
+             std::move(rows));
     AddButtons({"OK", "Cancel", "Help"});
   }
 
@@ -418,6 +421,32 @@ class RefinanceDetailsForm final : public Form {
   Outcome OnPress(const std::string& button) override {
     if (button == "OK" || button == "Cancel") return Outcome::Cancelled;
     return Outcome::Unknown;
+  }
+};
+
+// The yearly rows of the analysis ("RASCHEDULE"): the rows "refprt.tmp" holds, two per age, in
+// ten columns, with OK and Print.
+class RefinanceScheduleForm final : public Form {
+ public:
+  RefinanceScheduleForm(Planner& planner, const calc::RefinanceOutcome& outcome)
+      : Form(planner, "RASCHEDULE", "Refinance Analysis", kRefinanceHelp) {
+    std::vector<std::string> lines = core::SplitLines(calc::RefinancePrintText(outcome));
+    std::vector<std::string> columns;
+    if (!lines.empty()) columns = reports::SplitTabs(lines.front());
+    std::vector<std::string> rows;
+    for (size_t l = 1; l < lines.size(); ++l) {
+      if (!lines[l].empty()) rows.push_back(lines[l]);
+    }
+    AddTable("Years", std::move(columns), std::move(rows));
+    AddButtons({"OK", "Print"});
+  }
+
+ private:
+  Outcome OnPress(const std::string& button) override {
+    if (button == "OK") return Outcome::Cancelled;
+    if (button != "Print") return Outcome::Unknown;
+    planner_.OpenPlace(Place{PlaceKind::PrintJob, "refinance"}, 0);
+    return Outcome::Done;
   }
 };
 
@@ -519,7 +548,7 @@ class RefinanceForm final : public Form {
     if (!out) return Outcome::Kept;
     if (button == "Do Analysis") {
       calc::WriteRefinancePrintFile(planner_.workDir(), *out, planner_.services().prompter);
-      return Outcome::Done;
+      return OpenChild(std::make_unique<RefinanceScheduleForm>(planner_, *out));
     }
     if (button == "Show Details") return OpenChild(std::make_unique<RefinanceDetailsForm>(planner_, *out));
     if (button == "Create This Refinance Event") return CreateEvent(*out);
@@ -576,18 +605,19 @@ class PaymentScheduleForm final : public Form {
       : Form(planner, "MOSCHEDULE", "Mortgage Schedule", kMortgageHelp) {
     const auto rows = calc::MortgageSchedule(mortgage, planner_.lastRun().currentAge);
     written_ = calc::WriteScheduleFile(planner_.workDir(), rows, planner_.services().prompter);
-    std::string heading;
-    for (const std::string& column : calc::ScheduleColumns()) heading += column + "  ";
+    std::vector<std::string> columns;
+    for (const std::string& column : calc::ScheduleColumns()) columns.push_back(column);
     std::vector<std::string> lines;
     if (written_) {
       for (const calc::ScheduleRow& row : rows) {
         std::string line;
-        for (const std::string& cell : calc::ScheduleCells(row)) line += cell + "  ";
+        for (const std::string& cell : calc::ScheduleCells(row)) {
+          line += (line.empty() ? "" : "\t") + cell;
+        }
         lines.push_back(line);
       }
     }
-    AddLabel("Columns", heading);
-    AddList("Schedule", std::move(lines), -1);
+    AddTable("Schedule", std::move(columns), std::move(lines));
     AddButtons({"OK", "Print"});
   }
 

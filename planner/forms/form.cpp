@@ -108,6 +108,14 @@ Field& Form::AddList(const std::string& name, std::vector<std::string> entries, 
   return fields_.back();
 }
 
+Field& Form::AddTable(const std::string& name, std::vector<std::string> columns,
+                      std::vector<std::string> rows) {
+  Field& table = AddList(name, std::move(rows), -1);
+  table.listView = true;
+  table.columns = std::move(columns);
+  return table;
+}
+
 Form& Form::Active() { return child_ ? child_->Active() : *this; }
 
 bool Form::Set(const std::string& name, const std::string& text) {

@@ -39,6 +39,8 @@ struct Field {
   bool startsColumn = false;  // the dialog shows this field at the top of a new column
   bool listView = false;      // a list shown open, row under row (rows of aligned columns)
   std::string doubleClick;    // an open list: the button a double click on a row presses
+  // A table: an open list whose rows are cells separated by tabs, under these column titles.
+  std::vector<std::string> columns;
 
   const std::string& shownLabel() const { return label.empty() ? name : label; }
 };
@@ -103,6 +105,9 @@ class Form {
   Field& AddCheck(const std::string& name, bool on);
   Field& AddRadio(const std::string& name, const std::string& group, bool on);
   Field& AddList(const std::string& name, std::vector<std::string> entries, int choice);
+  // A table of rows (cells separated by tabs) under `columns`, shown whole, none chosen.
+  Field& AddTable(const std::string& name, std::vector<std::string> columns,
+                  std::vector<std::string> rows);
   void AddButtons(std::vector<std::string> buttons) { buttons_ = std::move(buttons); }
 
   Field& field(const std::string& name);

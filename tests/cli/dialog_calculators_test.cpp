@@ -40,7 +40,7 @@ TEST(DialogCalculators, RefinanceWritesItsPrintFile) {
   const CliResult result = RunIn(
       dir.path(), {"dialog", "REFINANCE", "--set", "104=40", "--set", "105=200000", "--set",
                    "106=7", "--set", "107=30", "--set", "109=50", "--set", "111=5", "--set",
-                   "112=10", "--press", "Do Analysis"});
+                   "112=10", "--press", "Do Analysis", "--press", "OK"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.out.find("125 Refinanced Amount=$171,62"), std::string::npos) << result.out;
   EXPECT_EQ(dir.Read("refprt.tmp").substr(0, 14), "Age\tNet Worth\t");

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/events.h"
+#include "core/text_reading.h"
 #include "planner/forms/calculator_forms.h"
 #include "planner/print_jobs.h"
 #include "tests/planner/form_fixture.h"
@@ -130,7 +131,20 @@ TEST_F(FormTest, RefinanceAnalysisAndItsEvent) {
   Set("109", "50");
   Set("111", "5");
   Set("112", "10");
-  ASSERT_EQ(Press("Do Analysis"), Outcome::Done);
+  // The analysis shows its yearly rows, two per age from the refinancing on, as "refprt.tmp"
+  // holds them.
+  ASSERT_EQ(Press("Do Analysis"), Outcome::Opened);
+  EXPECT_EQ(form_->Active().name(), "RASCHEDULE");
+  const std::vector<std::string> rows = form_->Active().Find("Years")->entries;
+  ASSERT_EQ(rows.size(), 40u);
+  EXPECT_EQ(rows[0].substr(0, 5), " 50 O");
+  EXPECT_EQ(rows[1].substr(0, 5), " 50 R");
+  EXPECT_EQ(rows[1], core::SplitLines(dir.Read("refprt.tmp"))[2]);
+  const std::vector<std::string> columns = form_->Active().Find("Years")->columns;
+  ASSERT_EQ(columns.size(), 10u);
+  EXPECT_EQ(columns.front(), "Age");
+  EXPECT_EQ(columns.back(), "-Tax on Interest");
+  EXPECT_EQ(Press("OK"), Outcome::Done);
   // The amount left at 0 is written back as the balance at 50.
   EXPECT_EQ(Shown("110 Amount").substr(0, 4), "1716");
   EXPECT_FALSE(dir.Read("refprt.tmp").empty());

@@ -50,6 +50,20 @@ constexpr Calculator kCalculators[] = {
 
 }  // namespace
 
+bool SaveFormPicture(planner::forms::Form& root, planner::forms::Form& shown, QWidget& parent,
+                     const QDir& dir, std::ostream& err) {
+  FormDialog dialog(root, shown, &parent);
+  dialog.show();
+  QApplication::processEvents();
+  const QString path =
+      dir.filePath(QStringLiteral("dialog-%1.png").arg(QString::fromLatin1(shown.name().c_str())));
+  const bool saved = dialog.grab().save(path, "PNG");
+  dialog.hide();
+  if (saved) return true;
+  err << "kxplan: cannot write " << path.toStdString() << '\n';
+  return false;
+}
+
 bool SaveCalculatorScreenshots(QWidget& parent, planner::Planner& planner, const QDir& dir,
                                std::ostream& err) {
   const planner::CalculatorValues kept = planner.calculators();
@@ -59,15 +73,9 @@ bool SaveCalculatorScreenshots(QWidget& parent, planner::Planner& planner, const
     auto form = planner::forms::MakeForm(planner, {planner::PlaceKind::Dialog, calculator.name});
     if (!form) continue;
     if (calculator.press != nullptr) form->Press(calculator.press);
-    FormDialog dialog(*form, *form, &parent);
-    dialog.show();
-    QApplication::processEvents();
-    const QString path = dir.filePath(QStringLiteral("dialog-%1.png").arg(calculator.name));
-    if (!dialog.grab().save(path, "PNG")) {
-      err << "kxplan: cannot write " << path.toStdString() << '\n';
-      saved = false;
-    }
-    dialog.hide();
+    // A press that opens a second dialog (the refinance's yearly rows) shows both.
+    if (&form->Active() != form.get()) saved &= SaveFormPicture(*form, form->Active(), parent, dir, err);
+    saved &= SaveFormPicture(*form, *form, parent, dir, err);
   }
   planner.calculators() = kept;
   return saved;

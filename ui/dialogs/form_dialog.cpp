@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -26,11 +28,51 @@ constexpr int kMinEditChars = 10;
 constexpr int kMaxEditChars = 40;
 constexpr size_t kShortEditChars = 13;
 constexpr int kListViewRows = 10;
+constexpr int kMaxTableWidth = 1180;
 
 QString Latin1(const std::string& text) { return QString::fromLatin1(text.c_str()); }
 
 bool SpansRow(const Field& field) {
-  return field.kind == FieldKind::Check || field.kind == FieldKind::Radio;
+  return field.kind == FieldKind::Check || field.kind == FieldKind::Radio ||
+         !field.columns.empty();
+}
+
+QStringList Cells(const std::string& row) {
+  return Latin1(row).split(QLatin1Char('\t'));
+}
+
+// A table's rows under its column titles; amounts and ages read right-aligned.
+QTreeWidget* MakeTable(const Field& field, QWidget* parent) {
+  auto* table = new QTreeWidget(parent);
+  table->setRootIsDecorated(false);
+  table->setUniformRowHeights(true);
+  table->setAlternatingRowColors(true);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  QStringList titles;
+  for (const std::string& title : field.columns) titles << Latin1(title);
+  table->setHeaderLabels(titles);
+  table->header()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  table->setMinimumHeight(table->fontMetrics().height() * (kListViewRows + 6));
+  return table;
+}
+
+void FillTable(QTreeWidget& table, const Field& field) {
+  table.clear();
+  for (const std::string& row : field.entries) {
+    auto* item = new QTreeWidgetItem(&table, Cells(row));
+    for (int c = 0; c < item->columnCount(); ++c) {
+      item->setText(c, item->text(c).trimmed());
+      item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+  }
+  int width = 0;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    table.resizeColumnToContents(c);
+    table.setColumnWidth(c, table.columnWidth(c) + 12);
+    width += table.columnWidth(c);
+  }
+  // As wide as its columns, up to what a screen holds; wider tables scroll.
+  table.setMinimumWidth(std::min(width + 24, kMaxTableWidth));
 }
 
 }  // namespace
@@ -79,6 +121,7 @@ QWidget* FormDialog::MakeWidget(const Field& field) {
       return button;
     }
     case FieldKind::List: {
+      if (!field.columns.empty()) return MakeTable(field, this);
       if (field.listView) {
         auto* rows = new QListWidget(this);
         rows->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -208,6 +251,17 @@ void FormDialog::Refresh() {
         break;
       }
       case FieldKind::List: {
+        if (!field.columns.empty()) {
+          // Rows are only replaced when the form's rows changed.
+          QStringList rows;
+          for (const std::string& row : field.entries) rows << Latin1(row);
+          auto* table = static_cast<QTreeWidget*>(widget);
+          if (table->property("rows").toStringList() != rows) {
+            FillTable(*table, field);
+            table->setProperty("rows", rows);
+          }
+          break;
+        }
         if (field.listView) {
           auto* rows = static_cast<QListWidget*>(widget);
           bool same = rows->count() == static_cast<int>(field.entries.size());

@@ -1,9 +1,12 @@
 #include "ui/dialogs/register_dialogs.h"
 
 #include <QApplication>
+#include <utility>
+#include <vector>
 
 #include "planner/forms/account_form.h"
 #include "planner/forms/form_factory.h"
+#include "ui/dialogs/calculator_screenshots.h"
 #include "ui/dialogs/form_dialog.h"
 #include "ui/main_window.h"
 
@@ -47,25 +50,17 @@ struct SecondDialog {
   const char* first;
   const char* choose;  // a list field set to its second entry first, or nullptr
   const char* button;
+  std::vector<std::pair<const char*, const char*>> typed;  // fields typed before the press
 };
 
-constexpr SecondDialog kSecondDialogs[] = {
-    {"ACCOUNTINFO", nullptr, "Dividend"},
-    {"FUNDAMENTALS", "Select account.", "Press to change selected account's rate"},
+const SecondDialog kSecondDialogs[] = {
+    {"ACCOUNTINFO", nullptr, "Dividend", {}},
+    {"FUNDAMENTALS", "Select account.", "Press to change selected account's rate", {}},
+    // A 200,000 mortgage at 7 % for 30 years, from 40.
+    {"MORTGAGE", nullptr, "Schedule",
+     {{"Description", "House"}, {"Start Age", "40"}, {"Payoff Age", "70"}, {"Rate", "7"},
+      {"Amount", "250000"}, {"Down Payment / Equity", "50000"}, {"Number of Years", "30"}}},
 };
-
-bool SavePicture(planner::forms::Form& root, planner::forms::Form& shown, QWidget& parent,
-                 const QDir& dir, std::ostream& err) {
-  FormDialog dialog(root, shown, &parent);
-  dialog.show();
-  QApplication::processEvents();
-  const QString path =
-      dir.filePath(QStringLiteral("dialog-%1.png").arg(QString::fromLatin1(shown.name().c_str())));
-  const bool saved = dialog.grab().save(path, "PNG");
-  if (!saved) err << "kxplan: cannot write " << path.toStdString() << '\n';
-  dialog.hide();
-  return saved;
-}
 
 }  // namespace
 
@@ -75,19 +70,20 @@ bool SaveDialogScreenshots(QWidget& parent, planner::Planner& planner, const QDi
   for (const std::string& name : planner::forms::FormNames()) {
     std::unique_ptr<planner::forms::Form> form =
         planner::forms::MakeForm(planner, planner::Place{planner::PlaceKind::Dialog, name});
-    if (form) saved &= SavePicture(*form, *form, parent, dir, err);
+    if (form) saved &= SaveFormPicture(*form, *form, parent, dir, err);
   }
   for (const SecondDialog& second : kSecondDialogs) {
     std::unique_ptr<planner::forms::Form> form = planner::forms::MakeForm(
         planner, planner::Place{planner::PlaceKind::Dialog, second.first});
     if (!form) continue;
+    for (const auto& [field, text] : second.typed) form->Set(field, text);
     if (second.choose != nullptr) {
       const planner::forms::Field* list = form->Find(second.choose);
       if (list == nullptr || list->entries.size() < 2) continue;
       form->Set(second.choose, list->entries[1]);
     }
     if (form->Press(second.button) != planner::forms::Outcome::Opened) continue;
-    saved &= SavePicture(*form, form->Active(), parent, dir, err);
+    saved &= SaveFormPicture(*form, form->Active(), parent, dir, err);
   }
   return saved;
 }
