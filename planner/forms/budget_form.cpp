@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "graph/format_money.h"
 #include "planner/forms/form_support.h"
+#include "planner/forms/table_window_form.h"
 #include "planner/planner.h"
 #include "reports/budget_report.h"
 
@@ -30,25 +31,17 @@ std::string RowText(const core::BudgetItemRow& row) {
 }
 
 // The budget report window: the budget "pbudout.tmp" holds, year by year, with OK and Print.
-class BudgetReportForm final : public Form {
+class BudgetReportForm final : public TableWindowForm {
  public:
   BudgetReportForm(Planner& planner, const core::Budget& budget)
-      : Form(planner, "BUDGETREPORT", "Budget Report", kBudgetHelpTopic) {
+      : TableWindowForm(planner, "BUDGETREPORT", "Budget Report", kBudgetHelpTopic,
+                        "budget-report") {
     const reports::BudgetReport report = reports::MakeBudgetReport(budget);
     std::vector<std::string> table = reports::BudgetReportTable(report);
     table.erase(table.begin());  // the column titles head the table
     AddLabel("Report", report.title);
     AddLabel("Ages", report.ages);
     AddTable("Years", report.columns, std::move(table));
-    AddButtons({"OK", "Print"});
-  }
-
- private:
-  Outcome OnPress(const std::string& button) override {
-    if (button == "OK") return Outcome::Cancelled;
-    if (button != "Print") return Outcome::Unknown;
-    planner_.OpenPlace(Place{PlaceKind::PrintJob, "budget-report"}, 0);
-    return Outcome::Done;
   }
 };
 

@@ -10,6 +10,7 @@
 #include "core/text_reading.h"
 #include "engine/money_text.h"
 #include "planner/forms/debt_forms.h"
+#include "planner/forms/table_window_form.h"
 #include "planner/planner.h"
 #include "reports/page_table.h"
 
@@ -426,10 +427,10 @@ class RefinanceDetailsForm final : public Form {
 
 // The yearly rows of the analysis ("RASCHEDULE"): the rows "refprt.tmp" holds, two per age, in
 // ten columns, with OK and Print.
-class RefinanceScheduleForm final : public Form {
+class RefinanceScheduleForm final : public TableWindowForm {
  public:
   RefinanceScheduleForm(Planner& planner, const calc::RefinanceOutcome& outcome)
-      : Form(planner, "RASCHEDULE", "Refinance Analysis", kRefinanceHelp) {
+      : TableWindowForm(planner, "RASCHEDULE", "Refinance Analysis", kRefinanceHelp, "refinance") {
     std::vector<std::string> lines = core::SplitLines(calc::RefinancePrintText(outcome));
     std::vector<std::string> columns;
     if (!lines.empty()) columns = reports::SplitTabs(lines.front());
@@ -438,15 +439,6 @@ class RefinanceScheduleForm final : public Form {
       if (!lines[l].empty()) rows.push_back(lines[l]);
     }
     AddTable("Years", std::move(columns), std::move(rows));
-    AddButtons({"OK", "Print"});
-  }
-
- private:
-  Outcome OnPress(const std::string& button) override {
-    if (button == "OK") return Outcome::Cancelled;
-    if (button != "Print") return Outcome::Unknown;
-    planner_.OpenPlace(Place{PlaceKind::PrintJob, "refinance"}, 0);
-    return Outcome::Done;
   }
 };
 
@@ -599,16 +591,18 @@ class RefinanceForm final : public Form {
 
 // --- MOSCHEDULE
 
-class PaymentScheduleForm final : public Form {
+class PaymentScheduleForm final : public TableWindowForm {
  public:
   PaymentScheduleForm(Planner& planner, const core::FinancialEvent& mortgage)
-      : Form(planner, "MOSCHEDULE", "Mortgage Schedule", kMortgageHelp) {
+      : TableWindowForm(planner, "MOSCHEDULE", "Mortgage Schedule", kMortgageHelp,
+                        "payment-schedule") {
     const auto rows = calc::MortgageSchedule(mortgage, planner_.lastRun().currentAge);
-    written_ = calc::WriteScheduleFile(planner_.workDir(), rows, planner_.services().prompter);
+    const bool written =
+        calc::WriteScheduleFile(planner_.workDir(), rows, planner_.services().prompter);
     std::vector<std::string> columns;
     for (const std::string& column : calc::ScheduleColumns()) columns.push_back(column);
     std::vector<std::string> lines;
-    if (written_) {
+    if (written) {
       for (const calc::ScheduleRow& row : rows) {
         std::string line;
         for (const std::string& cell : calc::ScheduleCells(row)) {
@@ -618,18 +612,7 @@ class PaymentScheduleForm final : public Form {
       }
     }
     AddTable("Schedule", std::move(columns), std::move(lines));
-    AddButtons({"OK", "Print"});
   }
-
- private:
-  Outcome OnPress(const std::string& button) override {
-    if (button == "OK") return Outcome::Cancelled;
-    if (button != "Print") return Outcome::Unknown;
-    planner_.OpenPlace(Place{PlaceKind::PrintJob, "payment-schedule"}, 0);
-    return Outcome::Done;
-  }
-
-  bool written_ = false;
 };
 
 }  // namespace
