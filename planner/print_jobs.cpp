@@ -17,6 +17,7 @@
 #include "core/budget_files.h"
 #include "reports/budget_page.h"
 #include "reports/budget_report.h"
+#include "reports/page_table.h"
 #include "reports/pagination.h"
 
 namespace planner {
@@ -106,14 +107,10 @@ namespace {
 constexpr size_t kTableRowsPerPage = 50;
 constexpr size_t kPageColumns = 8;  // the age and seven columns, as the page grid holds them
 
+// The cells of a table line; a line's closing tab ends its last cell, it starts no new one.
 std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
-    fields.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
-  if (start < line.size()) fields.push_back(line.substr(start));
+  std::vector<std::string> fields = reports::SplitTabs(line);
+  if (!fields.empty() && fields.back().empty()) fields.pop_back();
   return fields;
 }
 
