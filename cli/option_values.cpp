@@ -19,6 +19,20 @@ bool TakeOptionValue(const std::vector<std::string>& args, size_t& i, const char
   return true;
 }
 
+bool TakeWorkDirOrToday(const std::vector<std::string>& args, size_t& i,
+                        std::optional<std::string>& workDir,
+                        std::optional<platform::DateTime>& today, std::string& problem) {
+  std::optional<std::string> date;
+  if (TakeOptionValue(args, i, "--workdir", workDir)) {
+    if (workDir->empty()) problem = "--workdir needs a directory";
+    return true;
+  }
+  if (!TakeOptionValue(args, i, "--today", date)) return false;
+  today = ParseDateOption(*date);
+  if (!today) problem = "--today needs a date YYYY-MM-DD";
+  return true;
+}
+
 std::optional<platform::DateTime> ParseDateOption(const std::string& text) {
   int year = 0, month = 0, day = 0;
   char tail = 0;

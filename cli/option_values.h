@@ -16,6 +16,12 @@ namespace cli {
 bool TakeOptionValue(const std::vector<std::string>& args, size_t& i, const char* name,
                      std::optional<std::string>& value);
 
+// --workdir DIR and --today YYYY-MM-DD, which the commands that run a scenario share: true when
+// args[i] is one of them, with `problem` set when its value is wrong.
+bool TakeWorkDirOrToday(const std::vector<std::string>& args, size_t& i,
+                        std::optional<std::string>& workDir,
+                        std::optional<platform::DateTime>& today, std::string& problem);
+
 // "YYYY-MM-DD", at noon.
 std::optional<platform::DateTime> ParseDateOption(const std::string& text);
 

@@ -43,15 +43,12 @@ struct Request {
 bool Parse(const std::vector<std::string>& args, const char* word, Request& request,
            std::string& problem) {
   bool seenCommand = false;
-  std::optional<std::string> workDir, today;
+  std::optional<std::string> workDir;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::optional<std::string> value;
-    if (TakeOptionValue(args, i, "--workdir", workDir)) {
-      if (workDir->empty()) return problem = "--workdir needs a directory", false;
-    } else if (TakeOptionValue(args, i, "--today", today)) {
-      request.today = ParseDateOption(*today);
-      if (!request.today) return problem = "--today needs a date YYYY-MM-DD", false;
+    if (TakeWorkDirOrToday(args, i, workDir, request.today, problem)) {
+      if (!problem.empty()) return false;
     } else if (arg == "--print") {
       request.print = true;
     } else if (arg == "--scenario") {

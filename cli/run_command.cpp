@@ -44,15 +44,12 @@ struct RunRequest {
 // Parses the command line; `problem` says what is wrong when it returns false.
 bool Parse(const std::vector<std::string>& args, RunRequest& request, std::string& problem) {
   bool seenCommand = false;
-  std::optional<std::string> workDir, today;
+  std::optional<std::string> workDir;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::optional<std::string> value;
-    if (TakeOptionValue(args, i, "--workdir", workDir)) {
-      if (workDir->empty()) return problem = "--workdir needs a directory", false;
-    } else if (TakeOptionValue(args, i, "--today", today)) {
-      request.today = ParseDateOption(*today);
-      if (!request.today) return problem = "--today needs a date YYYY-MM-DD", false;
+    if (TakeWorkDirOrToday(args, i, workDir, request.today, problem)) {
+      if (!problem.empty()) return false;
     } else if (TakeOptionValue(args, i, "--schedule", value)) {
       if (value->empty()) return problem = "--schedule needs a file name or -", false;
       request.schedule = value;
