@@ -135,6 +135,22 @@ TEST(CommandLineErrors, UsageErrorsExitTwoWithAClearLine) {
   }
 }
 
+TEST(CommandLineErrors, TheScenarioCommandsRefuseTheirSharedOptionsAlike) {
+  const BadLine kBadLines[] = {
+      {"run with a month 13", {"run", "A.RET", "--today", "2026-13-01"},
+       "kxplan-cli: --today needs a date YYYY-MM-DD"},
+      {"report with an empty --workdir", {"report", "A.RET", "networth", "--workdir="},
+       "kxplan-cli: --workdir needs a directory"},
+  };
+  TempDir dir;
+  for (const BadLine& bad : kBadLines) {
+    SCOPED_TRACE(bad.name);
+    const auto result = RunIn(dir.path(), bad.words);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err.rfind(bad.message, 0), 0u) << result.err;
+  }
+}
+
 TEST(CommandLineErrors, MissingAndInvalidFilesFailWithTheirMessage) {
   TempDir dir;
   auto missing = RunIn(dir.path(), {"dump", "NOFILE.RET"});
