@@ -39,8 +39,8 @@ class BudgetReportForm final : public TableWindowForm {
     const reports::BudgetReport report = reports::MakeBudgetReport(budget);
     std::vector<std::string> table = reports::BudgetReportTable(report);
     table.erase(table.begin());  // the column titles head the table
-    AddLabel("Report", report.title);
-    AddLabel("Ages", report.ages);
+    AddLabel("Report", report.title).heading = true;
+    AddLabel("Ages", report.ages).heading = true;
     AddTable("Years", report.columns, std::move(table));
   }
 };

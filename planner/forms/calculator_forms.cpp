@@ -412,7 +412,7 @@ class RefinanceDetailsForm final : public Form {
                                   static_cast<double>(original), static_cast<double>(refinanced),
                                   static_cast<double>(refinanced - original)));
     }
-    AddLabel("Heading", " Effects on Net Worth");
+    AddLabel("Heading", " Effects on Net Worth").heading = true;
     AddTable("Years", {"Age", "Original Mortgage", "Refinanced Mortgage", "Total Difference"},
              std::move(rows));
     AddButtons({"OK", "Cancel", "Help"});

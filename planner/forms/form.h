@@ -39,6 +39,7 @@ struct Field {
   bool startsColumn = false;  // the dialog shows this field at the top of a new column
   bool listView = false;      // a list shown open, row under row (rows of aligned columns)
   std::string doubleClick;    // an open list: the button a double click on a row presses
+  bool heading = false;  // a label shown alone across its row, a title over what follows
   // A table: an open list whose rows are cells separated by tabs, under these column titles.
   std::vector<std::string> columns;
 

@@ -46,6 +46,7 @@ struct Calculator {
 constexpr Calculator kCalculators[] = {
     {"MORTGAGEC", "Calculate"}, {"ACCEL", "Calculate"}, {"INFLATE", "Calculate"},
     {"TAXINF", "Calculate"},    {"REFINANCE", "Do Analysis"}, {"TRADE", nullptr},
+    {"REFINANCE", "Show Details"},  // its DETAILS, over the same analysis
 };
 
 }  // namespace

@@ -34,7 +34,7 @@ QString Latin1(const std::string& text) { return QString::fromLatin1(text.c_str(
 
 bool SpansRow(const Field& field) {
   return field.kind == FieldKind::Check || field.kind == FieldKind::Radio ||
-         !field.columns.empty();
+         !field.columns.empty() || field.heading;
 }
 
 QStringList Cells(const std::string& row) {
