@@ -1,5 +1,10 @@
 #include "engine/debt_events.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
 #include "engine/ages.h"
 #include "engine/credit_card.h"
 #include "engine/debt_money.h"
@@ -127,6 +132,65 @@ void PayYear(RunContext& ctx, int eventIndex) {
   PayDebtMoney(ctx, eventIndex, paid);
 }
 
+bool InflatesTaxes(const FinancialEvent& event) {
+  return event.kind == core::kMortgage && event.inflateTaxes == 1;
+}
+
+// Taxes grown by `factor` once for every whole year from the purchase to this one.
+float InflatedTaxes(const RunContext& ctx, const FinancialEvent& mortgage, float taxes,
+                    float factor) {
+  for (int year = WholeAge(mortgage.startAge); year < ctx.wholeAge; ++year) {
+    taxes = taxes * factor;
+  }
+  return taxes;
+}
+
+// The year's inflated taxes of every mortgage that inflates them, each multiplied as on its
+// own, but side by side: one multiplication of every mortgage per step.
+void FillPropertyTaxYear(RunContext& ctx) {
+  PropertyTaxYear& year = ctx.propertyTaxes;
+  year.valid = true;
+  year.wholeAge = ctx.wholeAge;
+  year.inflation = ctx.workingInflation;
+  year.yearFraction = ctx.yearFraction;
+  const float factor = 1.0f + ctx.workingInflation * 0.01f;
+  constexpr int kLanes = core::kEventTableCapacity;
+  // A step count beyond any age a run reaches comes from a damaged age; such a mortgage is
+  // worked out on its own.
+  constexpr int kMostSteps = 256;
+  std::array<float, kLanes> taxes{};
+  std::array<int, kLanes> steps{};
+  std::array<int16_t, kLanes> events{};
+  int lanes = 0;
+  int most = 0;
+  for (const int e : ctx.index.property) {
+    const FinancialEvent& mortgage = ctx.s().events[e];
+    if (!InflatesTaxes(mortgage)) continue;
+    const float base = mortgage.propertyTaxes * ctx.yearFraction;
+    const int count = ctx.wholeAge - WholeAge(mortgage.startAge);
+    if (count > kMostSteps) {
+      year.taxes[static_cast<size_t>(e)] = InflatedTaxes(ctx, mortgage, base, factor);
+      continue;
+    }
+    const auto lane = static_cast<size_t>(lanes++);
+    taxes[lane] = base;
+    steps[lane] = count;
+    events[lane] = static_cast<int16_t>(e);
+    most = std::max(most, count);
+  }
+  for (int step = 0; step < most; ++step) {
+    for (size_t lane = 0; lane < static_cast<size_t>(lanes); ++lane) {
+      const float grown = taxes[lane] * factor;
+      taxes[lane] = step < steps[lane] ? grown : taxes[lane];
+    }
+  }
+  for (size_t lane = 0; lane < static_cast<size_t>(lanes); ++lane) {
+    year.taxes[static_cast<size_t>(events[lane])] = taxes[lane];
+  }
+}
+
+bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
+
 // Yearly property taxes of a mortgaged property that is still owned, grown with this year's
 // inflation for every whole year since the purchase when asked.
 void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
@@ -135,9 +199,13 @@ void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
   float taxes = mortgage.propertyTaxes * ctx.yearFraction;
   if (!(taxes >= 1.00f)) return;
   if (mortgage.inflateTaxes == 1) {
-    for (int year = WholeAge(mortgage.startAge); year < ctx.wholeAge; ++year) {
-      taxes = taxes * (1.0f + ctx.workingInflation * 0.01f);
+    const PropertyTaxYear& year = ctx.propertyTaxes;
+    if (!year.valid || year.wholeAge != ctx.wholeAge ||
+        !SameBits(year.inflation, ctx.workingInflation) ||
+        !SameBits(year.yearFraction, ctx.yearFraction)) {
+      FillPropertyTaxYear(ctx);
     }
+    taxes = year.taxes[static_cast<size_t>(eventIndex)];
   }
   ctx.sink.Emit(eventIndex, "  Withdraw %s for property taxes", Money{taxes});
   ctx.owned.propertyTaxes += taxes;
@@ -179,7 +247,17 @@ void StartDebtEvent(RunContext& ctx, int eventIndex) {
     StartCreditCard(ctx, eventIndex);
     return;
   }
-  event.monthlyPayment = MonthlyPayment(LoanPrincipal(event), MonthlyRate(event), Months(event));
+  // The payment takes a multiplication per month of the term; a debt started before with the
+  // same terms (the last run, the last trial) has the same payment.
+  const float principal = LoanPrincipal(event);
+  const float rate = MonthlyRate(event);
+  const int months = Months(event);
+  PaymentMemo& memo = ctx.debtPayments[static_cast<size_t>(eventIndex)];
+  if (!memo.held || !SameBits(memo.principal, principal) || !SameBits(memo.monthlyRate, rate) ||
+      memo.months != months) {
+    memo = PaymentMemo{true, principal, rate, months, MonthlyPayment(principal, rate, months)};
+  }
+  event.monthlyPayment = memo.payment;
   if (IsMortgage(event)) {
     StartMortgage(ctx, eventIndex);
   } else {

@@ -28,14 +28,14 @@ float DeviationOf(const RunContext& ctx, const core::Account& account) {
 float DeviationDraw(RunContext& ctx, const core::Account& account) {
   const float widening = 1.0f + 0.1f * static_cast<float>(Settings(ctx).mcStdDevFactor);
   return GaussianDeviationRate(ctx.random.source, ctx.random.deviationCache, account.currentRate,
-                               DeviationOf(ctx, account) * widening);
+                               DeviationOf(ctx, account) * widening, ctx.random.Pairs());
 }
 
 float DrawFromRange(RunContext& ctx, float min, float max) {
   const core::GroupsAndMonteCarlo& settings = Settings(ctx);
   if (settings.mcRateType == kUniform) return UniformRate(ctx.random.source, min, max);
   return GaussianRangeRate(ctx.random.source, ctx.random.rangeCache, min, max,
-                           DistributionFactor(settings));
+                           DistributionFactor(settings), ctx.random.Pairs());
 }
 
 float DrawAccountRate(RunContext& ctx, const core::Account& account) {

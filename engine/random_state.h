@@ -16,6 +16,12 @@ struct RandomRateState {
   RandomSource source;
   GaussianCache rangeCache;      // GaussianRangeRate's spare value
   GaussianCache deviationCache;  // GaussianDeviationRate's spare value
+  // Pairs made ahead for the Gaussian draws, on only where the source serves nothing else until
+  // it is seeded again (a Monte Carlo trial): made ahead, they would otherwise be missing from
+  // the draws that follow.
+  PolarPairs pairs;
+  bool pairsAhead = false;
+  PolarPairs* Pairs() { return pairsAhead ? &pairs : nullptr; }
   std::array<float, core::kMaxGroups> groupRates{};
   // The groups whose detail line the year has written already.
   std::array<bool, core::kMaxGroups> groupLineWritten{};

@@ -116,10 +116,10 @@ void GrowAccounts(RunContext& ctx) {
 // appreciation rate.
 void AppreciateProperty(RunContext& ctx) {
   core::Scenario& scenario = ctx.s();
-  for (int e = 0; e < scenario.eventCount(); ++e) {
+  for (const int e : ctx.index.property) {
     core::FinancialEvent& event = scenario.events[e];
     if (event.startAge > ctx.age) continue;
-    if (event.kind == core::kLoan && !core::IsCreditCard(event)) {
+    if (event.kind == core::kLoan) {
       const int index = ctx.AccountIndex(event.accountId);
       if (index < 0) continue;
       const Account& account = scenario.account(index);
