@@ -22,6 +22,8 @@ constexpr uint16_t kExtraFromDebtStart = 3;  // extra payments from the debt's o
 
 bool IsMortgage(const FinancialEvent& event) { return event.kind == core::kMortgage; }
 
+bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
+
 float MonthlyRate(const FinancialEvent& event) { return event.loanRate * 0.01f / 12.0f; }
 
 int Months(const FinancialEvent& event) { return static_cast<int>(event.years) * 12; }
@@ -99,6 +101,39 @@ ExtraPayment ExtraOfYear(const RunContext& ctx, const FinancialEvent& event) {
   return extra;
 }
 
+bool SameTerms(const ScheduleTerms& a, const ScheduleTerms& b) {
+  return SameBits(a.principal, b.principal) && SameBits(a.monthlyRate, b.monthlyRate) &&
+         a.months == b.months && SameBits(a.payment, b.payment) && SameBits(a.extra, b.extra) &&
+         a.extraFrom == b.extraFrom;
+}
+
+// Months first..first + 11 of the debt's schedule, from the memo of an earlier replay with the
+// same terms when it holds the year; the debt's place is left where the replay would leave it.
+AmortizedMonths AmortizeYear(RunContext& ctx, int eventIndex, const ScheduleTerms& terms,
+                             int first) {
+  SchedulePlace& place = ctx.debtSchedules[static_cast<size_t>(eventIndex)];
+  ScheduleMemo& memo = ctx.debtYears[static_cast<size_t>(eventIndex)];
+  const int yearIndex = first / 12;
+  if (first % 12 != 0 || yearIndex >= ScheduleMemo::kYears) {
+    return AmortizeMonthsFrom(place, terms, first, first + 11);
+  }
+  if (!memo.held || !SameTerms(memo.terms, terms)) {
+    memo.held = true;
+    memo.terms = terms;
+    for (ScheduleMemo::Year& year : memo.years) year.held = false;
+  }
+  ScheduleMemo::Year& year = memo.years[static_cast<size_t>(yearIndex)];
+  if (year.held) {
+    place.terms = terms;
+    place.month = year.month;
+    place.balance = year.balance;
+    return year.sums;
+  }
+  const AmortizedMonths sums = AmortizeMonthsFrom(place, terms, first, first + 11);
+  year = ScheduleMemo::Year{true, sums, place.month, place.balance};
+  return sums;
+}
+
 // Twelve monthly payments of a loan or mortgage. The schedule moves on by twelve months even
 // in a partial first year; only the money drawn is scaled by the year fraction.
 void PayYear(RunContext& ctx, int eventIndex) {
@@ -111,8 +146,7 @@ void PayYear(RunContext& ctx, int eventIndex) {
   const ScheduleTerms terms{LoanPrincipal(event), MonthlyRate(event), Months(event),
                             event.monthlyPayment, extra.amount,       extra.fromMonth};
   const int first = event.runMonthsPaid;
-  const AmortizedMonths year = AmortizeMonthsFrom(
-      ctx.debtSchedules[static_cast<size_t>(eventIndex)], terms, first, first + 11);
+  const AmortizedMonths year = AmortizeYear(ctx, eventIndex, terms, first);
   event.runMonthsPaid = static_cast<uint16_t>(event.runMonthsPaid + 12);
   event.runPrincipalPaid += year.principal;
   event.runInterestPaid += year.interest;
@@ -145,51 +179,56 @@ float InflatedTaxes(const RunContext& ctx, const FinancialEvent& mortgage, float
   return taxes;
 }
 
-// The year's inflated taxes of every mortgage that inflates them, each multiplied as on its
-// own, but side by side: one multiplication of every mortgage per step.
+// The year's inflated taxes of every mortgage that inflates them and may pay them this year
+// (not sold). Mortgages with the same yearly taxes share one chain of multiplications, whose
+// k-th value is what k multiplications of their own would give; each distinct amount has a
+// chain as long as its oldest mortgage's.
 void FillPropertyTaxYear(RunContext& ctx) {
   PropertyTaxYear& year = ctx.propertyTaxes;
   year.valid = true;
   year.wholeAge = ctx.wholeAge;
   year.inflation = ctx.workingInflation;
   year.yearFraction = ctx.yearFraction;
+  year.filled.fill(false);
   const float factor = 1.0f + ctx.workingInflation * 0.01f;
-  constexpr int kLanes = core::kEventTableCapacity;
   // A step count beyond any age a run reaches comes from a damaged age; such a mortgage is
-  // worked out on its own.
+  // worked out on its own when it asks.
   constexpr int kMostSteps = 256;
-  std::array<float, kLanes> taxes{};
-  std::array<int, kLanes> steps{};
-  std::array<int16_t, kLanes> events{};
-  int lanes = 0;
-  int most = 0;
+  struct Need {
+    int16_t event;
+    int steps;
+    float base;
+  };
+  std::array<Need, core::kEventTableCapacity> needs;
+  int count = 0;
   for (const int e : ctx.index.property) {
     const FinancialEvent& mortgage = ctx.s().events[e];
-    if (!InflatesTaxes(mortgage)) continue;
-    const float base = mortgage.propertyTaxes * ctx.yearFraction;
-    const int count = ctx.wholeAge - WholeAge(mortgage.startAge);
-    if (count > kMostSteps) {
-      year.taxes[static_cast<size_t>(e)] = InflatedTaxes(ctx, mortgage, base, factor);
-      continue;
-    }
-    const auto lane = static_cast<size_t>(lanes++);
-    taxes[lane] = base;
-    steps[lane] = count;
-    events[lane] = static_cast<int16_t>(e);
-    most = std::max(most, count);
+    if (!InflatesTaxes(mortgage) || mortgage.runState == 2) continue;
+    const int steps = ctx.wholeAge - WholeAge(mortgage.startAge);
+    if (steps > kMostSteps) continue;
+    needs[static_cast<size_t>(count++)] =
+        Need{static_cast<int16_t>(e), steps > 0 ? steps : 0,
+             mortgage.propertyTaxes * ctx.yearFraction};
   }
-  for (int step = 0; step < most; ++step) {
-    for (size_t lane = 0; lane < static_cast<size_t>(lanes); ++lane) {
-      const float grown = taxes[lane] * factor;
-      taxes[lane] = step < steps[lane] ? grown : taxes[lane];
+  std::array<float, kMostSteps + 1> chain;
+  for (int first = 0; first < count; ++first) {
+    const Need& lead = needs[static_cast<size_t>(first)];
+    if (year.filled[static_cast<size_t>(lead.event)]) continue;
+    int most = 0;
+    for (int j = first; j < count; ++j) {
+      const Need& need = needs[static_cast<size_t>(j)];
+      if (SameBits(need.base, lead.base)) most = std::max(most, need.steps);
     }
-  }
-  for (size_t lane = 0; lane < static_cast<size_t>(lanes); ++lane) {
-    year.taxes[static_cast<size_t>(events[lane])] = taxes[lane];
+    chain[0] = lead.base;
+    for (size_t k = 1; k <= static_cast<size_t>(most); ++k) chain[k] = chain[k - 1] * factor;
+    for (int j = first; j < count; ++j) {
+      const Need& need = needs[static_cast<size_t>(j)];
+      if (!SameBits(need.base, lead.base)) continue;
+      year.taxes[static_cast<size_t>(need.event)] = chain[static_cast<size_t>(need.steps)];
+      year.filled[static_cast<size_t>(need.event)] = true;
+    }
   }
 }
-
-bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
 
 // Yearly property taxes of a mortgaged property that is still owned, grown with this year's
 // inflation for every whole year since the purchase when asked.
@@ -205,7 +244,10 @@ void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
         !SameBits(year.yearFraction, ctx.yearFraction)) {
       FillPropertyTaxYear(ctx);
     }
-    taxes = year.taxes[static_cast<size_t>(eventIndex)];
+    const auto index = static_cast<size_t>(eventIndex);
+    taxes = year.filled[index]
+                ? year.taxes[index]
+                : InflatedTaxes(ctx, mortgage, taxes, 1.0f + ctx.workingInflation * 0.01f);
   }
   ctx.sink.Emit(eventIndex, "  Withdraw %s for property taxes", Money{taxes});
   ctx.owned.propertyTaxes += taxes;

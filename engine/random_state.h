@@ -5,12 +5,25 @@
 
 #include <array>
 
+#include "core/account.h"
 #include "core/groups.h"
 #include "engine/rate_draws.h"
 #include "engine/rate_statistics.h"
 #include "engine/random_source.h"
 
 namespace engine {
+
+// What an account's yearly draw and its counting need from the settings, worked out when the
+// run starts: the account's range, slot, groups and the settings do not change during a run.
+struct AccountDrawPlan {
+  // A Gaussian range draw from the account's own range: StandardNormal × sigma + middle.
+  bool ownRange = false;
+  float sigma = 0.0f;
+  float middle = 0.0f;
+  int slot = -1;        // the slot whose tallies count the rate; -1: not counted
+  bool fixedScale = false;  // the histogram scale does not follow the account's current rate
+  HistogramEdges edges;
+};
 
 struct RandomRateState {
   RandomSource source;
@@ -26,6 +39,7 @@ struct RandomRateState {
   // The groups whose detail line the year has written already.
   std::array<bool, core::kMaxGroups> groupLineWritten{};
   RateStatistics statistics;
+  std::array<AccountDrawPlan, core::kMaxAccounts> plans{};  // by account of the run
 };
 
 }  // namespace engine

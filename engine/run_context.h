@@ -60,6 +60,7 @@ struct PropertyTaxYear {
   float inflation = 0.0f;
   float yearFraction = 0.0f;
   std::array<float, core::kEventTableCapacity> taxes{};
+  std::array<bool, core::kEventTableCapacity> filled{};  // taxes worked out for the event
 };
 
 // The monthly payment a debt worked out when it started last, with what it was worked out
@@ -70,6 +71,21 @@ struct PaymentMemo {
   float monthlyRate = 0.0f;
   int months = 0;
   float payment = 0.0f;
+};
+
+// A debt's years of payments as the last run (or trial) with the same terms replayed them: a
+// year's sums and where its replay stopped depend on nothing but the terms and its first month.
+struct ScheduleMemo {
+  static constexpr int kYears = 64;
+  struct Year {
+    bool held = false;
+    AmortizedMonths sums;
+    int month = 0;
+    float balance = 0.0f;
+  };
+  bool held = false;
+  ScheduleTerms terms;
+  std::array<Year, kYears> years{};
 };
 
 // What the run needs from its surroundings.
@@ -121,6 +137,7 @@ struct RunContext {
   // Per event: how far a loan's or mortgage's payment schedule has been replayed.
   std::array<SchedulePlace, core::kEventTableCapacity> debtSchedules{};
   std::array<PaymentMemo, core::kEventTableCapacity> debtPayments{};
+  std::array<ScheduleMemo, core::kEventTableCapacity> debtYears{};
   RunIndex index;
   PropertyTaxYear propertyTaxes;
 

@@ -476,6 +476,7 @@ bool BeginRun(RunContext& ctx) {
   core::SortAccountsByAccessOrder(scenario);
   ctx.accounts.Build(scenario);
   BuildRunIndex(ctx);
+  if (ctx.RandomRates()) PlanAccountDraws(ctx);
   ctx.totals.liabilities = 0.0f;
   ctx.loopStartAge = static_cast<float>(WholeAge(ctx.currentAge));
   const float smallest = SmallestEventStartAge(scenario);
