@@ -66,17 +66,7 @@ void PolarPairs::Refill(RandomSource& source) {
   made_ = made;
 }
 
-float StandardNormal(RandomSource& source, GaussianCache& cache, PolarPairs* pairs) {
-  if (cache.held) {
-    cache.held = false;
-    return cache.value;
-  }
-  float first = 0.0f;
-  if (pairs != nullptr) {
-    pairs->Take(source, first, cache.value);
-    cache.held = true;
-    return first;
-  }
+float FreshStandardNormal(RandomSource& source, GaussianCache& cache) {
   float u = 0.0f, v = 0.0f, s = 0.0f;
   do {
     u = UnitDraw(source);

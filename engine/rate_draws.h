@@ -52,9 +52,23 @@ class PolarPairs {
   int expected_ = 0;
 };
 
+// A new pair of the polar method straight from the source: the first value, the second kept.
+float FreshStandardNormal(RandomSource& source, GaussianCache& cache);
+
 // A standard normal value by the polar method on 15-bit draws; from `pairs` when given (made
-// ahead from the same source).
-float StandardNormal(RandomSource& source, GaussianCache& cache, PolarPairs* pairs = nullptr);
+// ahead from the same source). Inline: every account draws one a year.
+inline float StandardNormal(RandomSource& source, GaussianCache& cache,
+                            PolarPairs* pairs = nullptr) {
+  if (cache.held) {
+    cache.held = false;
+    return cache.value;
+  }
+  if (pairs == nullptr) return FreshStandardNormal(source, cache);
+  float first = 0.0f;
+  pairs->Take(source, first, cache.value);
+  cache.held = true;
+  return first;
+}
 
 // min, min + 0.01, ... up to max - 0.01; min itself when the range is narrower than 0.01.
 float UniformRate(RandomSource& source, float min, float max);

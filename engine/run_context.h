@@ -41,8 +41,10 @@ struct IndexList {
 // order, so that the steps do not go through the whole tables every year. A run changes no
 // event's kind and no account's slot, so the lists hold for the whole run.
 struct RunIndex {
-  // Events not finished yet, in processing order; a finished event never starts again.
+  // Events started and not finished, in processing order; a finished event never starts again.
   IndexList<core::kEventTableCapacity> live;
+  // Events not started yet, in processing order; each joins `live` in the year it is due.
+  IndexList<core::kEventTableCapacity> pending;
   // Loans that are not credit cards, and mortgages: the property the year end appreciates.
   IndexList<core::kEventTableCapacity> property;
   IndexList<core::kEventTableCapacity> cards;
