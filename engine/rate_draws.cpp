@@ -48,8 +48,10 @@ void PolarPairs::Refill(RandomSource& source) {
   const std::array<float, 32768>& units = UnitTable();
   int made = 0;
   while (made < wanted) {
-    const float a = units[static_cast<size_t>(source.Next15())];
-    const float b = units[static_cast<size_t>(source.Next15())];
+    int first = 0, second = 0;
+    source.Next15Twice(first, second);
+    const float a = units[static_cast<size_t>(first)];
+    const float b = units[static_cast<size_t>(second)];
     const float sum = a * a + b * b;
     const auto index = static_cast<size_t>(made);
     u[index] = a;
