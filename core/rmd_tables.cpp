@@ -96,14 +96,6 @@ void StoreTable(SlotData& slots, int table, const LifeTable& values) {
 
 }  // namespace
 
-bool IsRmdTableNumber(int table) { return table >= 1 && table <= kRmdTableCount; }
-
-int RmdTableOfSlot(const SlotData& slots, int slot) {
-  if (slot < 0 || slot >= kSlotCount) return 0;
-  const int table = slots.rmdTable[slot] / 10;
-  return IsRmdTableNumber(table) ? table : 0;
-}
-
 int32_t RmdStartAge(const SlotData& slots, int table) {
   switch (table) {
     case 1:

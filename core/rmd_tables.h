@@ -18,10 +18,15 @@ inline constexpr int kRmdLowestStartAge = 1;
 inline constexpr int kRmdHighestStartAge = 120;
 inline constexpr float kRmdHighestPlausibleDivisor = 50.0f;
 
-bool IsRmdTableNumber(int table);
+inline bool IsRmdTableNumber(int table) { return table >= 1 && table <= kRmdTableCount; }
 
 // The table an account slot is assigned to: 1..3, or 0 for none (also for a slot out of range).
-int RmdTableOfSlot(const SlotData& slots, int slot);
+// Inline: a distribution asks it of every account several times a year.
+inline int RmdTableOfSlot(const SlotData& slots, int slot) {
+  if (slot < 0 || slot >= kSlotCount) return 0;
+  const int table = slots.rmdTable[slot] / 10;
+  return IsRmdTableNumber(table) ? table : 0;
+}
 
 // The fields of table `table` (1..3). An unknown table number reads as start age 0, divisors 0
 // and an empty description, and writes nothing.

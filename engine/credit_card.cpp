@@ -8,8 +8,8 @@ namespace engine {
 namespace {
 
 // A month's interest: 30 days at the yearly rate over 365 days.
-float MonthInterest(const core::FinancialEvent& card) {
-  return card.runAmount * card.loanRate * (1.0f / 365.0f) * 30.0f * 0.01f;
+float MonthInterest(float owed, float loanRate) {
+  return owed * loanRate * (1.0f / 365.0f) * 30.0f * 0.01f;
 }
 
 int MonthsOfYear(const RunContext& ctx) {
@@ -21,26 +21,39 @@ int MonthsOfYear(const RunContext& ctx) {
 // The year's months: purchases, interest and payments until the card is cleared. Returns the
 // year's payments.
 float RunCardMonths(RunContext& ctx, core::FinancialEvent& card) {
+  // The running values are kept in locals and stored once: the same additions in the same
+  // order, without storing and reloading each of them every month.
   float paid = 0.0f;
-  for (int month = 0; month < MonthsOfYear(ctx); ++month) {
-    card.runAmount += card.monthlyPurchases;
+  float owed = card.runAmount;
+  float liabilities = ctx.totals.liabilities;
+  float interestPaid = ctx.flows.interestPaid;
+  float withdrawals = ctx.flows.withdrawals;
+  const float purchases = card.monthlyPurchases;
+  const float payment = card.monthlyPayment;
+  const int months = MonthsOfYear(ctx);
+  for (int month = 0; month < months; ++month) {
+    owed += purchases;
     // Purchases are owed like the rest of the balance.
-    ctx.totals.liabilities += card.monthlyPurchases;
-    const float interest = MonthInterest(card);
-    ctx.flows.interestPaid += interest;
-    if (card.runAmount - card.monthlyPayment < card.monthlyPayment) {
+    liabilities += purchases;
+    const float interest = MonthInterest(owed, card.loanRate);
+    interestPaid += interest;
+    if (owed - payment < payment) {
       // Less than two payments owed: the whole balance is paid this month.
-      paid += card.runAmount;
-      ctx.flows.withdrawals += card.runAmount;
-      ctx.totals.liabilities -= card.runAmount;
-      card.runAmount = 0.0f;
+      paid += owed;
+      withdrawals += owed;
+      liabilities -= owed;
+      owed = 0.0f;
       break;
     }
-    card.runAmount -= card.monthlyPayment - interest;
-    ctx.totals.liabilities -= card.monthlyPayment - interest;
-    paid += card.monthlyPayment;
-    ctx.flows.withdrawals += card.monthlyPayment;
+    owed -= payment - interest;
+    liabilities -= payment - interest;
+    paid += payment;
+    withdrawals += payment;
   }
+  card.runAmount = owed;
+  ctx.totals.liabilities = liabilities;
+  ctx.flows.interestPaid = interestPaid;
+  ctx.flows.withdrawals = withdrawals;
   return paid;
 }
 

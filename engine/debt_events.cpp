@@ -1,5 +1,10 @@
 #include "engine/debt_events.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
 #include "engine/ages.h"
 #include "engine/credit_card.h"
 #include "engine/debt_money.h"
@@ -16,6 +21,8 @@ constexpr uint16_t kExtraFromPlanStart = 2;  // extra payments from the initial 
 constexpr uint16_t kExtraFromDebtStart = 3;  // extra payments from the debt's own start
 
 bool IsMortgage(const FinancialEvent& event) { return event.kind == core::kMortgage; }
+
+bool SameBits(float a, float b) { return std::bit_cast<uint32_t>(a) == std::bit_cast<uint32_t>(b); }
 
 float MonthlyRate(const FinancialEvent& event) { return event.loanRate * 0.01f / 12.0f; }
 
@@ -94,6 +101,39 @@ ExtraPayment ExtraOfYear(const RunContext& ctx, const FinancialEvent& event) {
   return extra;
 }
 
+bool SameTerms(const ScheduleTerms& a, const ScheduleTerms& b) {
+  return SameBits(a.principal, b.principal) && SameBits(a.monthlyRate, b.monthlyRate) &&
+         a.months == b.months && SameBits(a.payment, b.payment) && SameBits(a.extra, b.extra) &&
+         a.extraFrom == b.extraFrom;
+}
+
+// Months first..first + 11 of the debt's schedule, from the memo of an earlier replay with the
+// same terms when it holds the year; the debt's place is left where the replay would leave it.
+AmortizedMonths AmortizeYear(RunContext& ctx, int eventIndex, const ScheduleTerms& terms,
+                             int first) {
+  SchedulePlace& place = ctx.debtSchedules[static_cast<size_t>(eventIndex)];
+  ScheduleMemo& memo = ctx.debtYears[static_cast<size_t>(eventIndex)];
+  const int yearIndex = first / 12;
+  if (first % 12 != 0 || yearIndex >= ScheduleMemo::kYears) {
+    return AmortizeMonthsFrom(place, terms, first, first + 11);
+  }
+  if (!memo.held || !SameTerms(memo.terms, terms)) {
+    memo.held = true;
+    memo.terms = terms;
+    for (ScheduleMemo::Year& year : memo.years) year.held = false;
+  }
+  ScheduleMemo::Year& year = memo.years[static_cast<size_t>(yearIndex)];
+  if (year.held) {
+    place.terms = terms;
+    place.month = year.month;
+    place.balance = year.balance;
+    return year.sums;
+  }
+  const AmortizedMonths sums = AmortizeMonthsFrom(place, terms, first, first + 11);
+  year = ScheduleMemo::Year{true, sums, place.month, place.balance};
+  return sums;
+}
+
 // Twelve monthly payments of a loan or mortgage. The schedule moves on by twelve months even
 // in a partial first year; only the money drawn is scaled by the year fraction.
 void PayYear(RunContext& ctx, int eventIndex) {
@@ -106,8 +146,7 @@ void PayYear(RunContext& ctx, int eventIndex) {
   const ScheduleTerms terms{LoanPrincipal(event), MonthlyRate(event), Months(event),
                             event.monthlyPayment, extra.amount,       extra.fromMonth};
   const int first = event.runMonthsPaid;
-  const AmortizedMonths year = AmortizeMonthsFrom(
-      ctx.debtSchedules[static_cast<size_t>(eventIndex)], terms, first, first + 11);
+  const AmortizedMonths year = AmortizeYear(ctx, eventIndex, terms, first);
   event.runMonthsPaid = static_cast<uint16_t>(event.runMonthsPaid + 12);
   event.runPrincipalPaid += year.principal;
   event.runInterestPaid += year.interest;
@@ -127,6 +166,70 @@ void PayYear(RunContext& ctx, int eventIndex) {
   PayDebtMoney(ctx, eventIndex, paid);
 }
 
+bool InflatesTaxes(const FinancialEvent& event) {
+  return event.kind == core::kMortgage && event.inflateTaxes == 1;
+}
+
+// Taxes grown by `factor` once for every whole year from the purchase to this one.
+float InflatedTaxes(const RunContext& ctx, const FinancialEvent& mortgage, float taxes,
+                    float factor) {
+  for (int year = WholeAge(mortgage.startAge); year < ctx.wholeAge; ++year) {
+    taxes = taxes * factor;
+  }
+  return taxes;
+}
+
+// The year's inflated taxes of every mortgage that inflates them and may pay them this year
+// (not sold). Mortgages with the same yearly taxes share one chain of multiplications, whose
+// k-th value is what k multiplications of their own would give; each distinct amount has a
+// chain as long as its oldest mortgage's.
+void FillPropertyTaxYear(RunContext& ctx) {
+  PropertyTaxYear& year = ctx.propertyTaxes;
+  year.valid = true;
+  year.wholeAge = ctx.wholeAge;
+  year.inflation = ctx.workingInflation;
+  year.yearFraction = ctx.yearFraction;
+  year.filled.fill(false);
+  const float factor = 1.0f + ctx.workingInflation * 0.01f;
+  // A step count beyond any age a run reaches comes from a damaged age; such a mortgage is
+  // worked out on its own when it asks.
+  constexpr int kMostSteps = 256;
+  struct Need {
+    int16_t event;
+    int steps;
+    float base;
+  };
+  std::array<Need, core::kEventTableCapacity> needs;
+  int count = 0;
+  for (const int e : ctx.index.property) {
+    const FinancialEvent& mortgage = ctx.s().events[e];
+    if (!InflatesTaxes(mortgage) || mortgage.runState == 2) continue;
+    const int steps = ctx.wholeAge - WholeAge(mortgage.startAge);
+    if (steps > kMostSteps) continue;
+    needs[static_cast<size_t>(count++)] =
+        Need{static_cast<int16_t>(e), steps > 0 ? steps : 0,
+             mortgage.propertyTaxes * ctx.yearFraction};
+  }
+  std::array<float, kMostSteps + 1> chain;
+  for (int first = 0; first < count; ++first) {
+    const Need& lead = needs[static_cast<size_t>(first)];
+    if (year.filled[static_cast<size_t>(lead.event)]) continue;
+    int most = 0;
+    for (int j = first; j < count; ++j) {
+      const Need& need = needs[static_cast<size_t>(j)];
+      if (SameBits(need.base, lead.base)) most = std::max(most, need.steps);
+    }
+    chain[0] = lead.base;
+    for (size_t k = 1; k <= static_cast<size_t>(most); ++k) chain[k] = chain[k - 1] * factor;
+    for (int j = first; j < count; ++j) {
+      const Need& need = needs[static_cast<size_t>(j)];
+      if (!SameBits(need.base, lead.base)) continue;
+      year.taxes[static_cast<size_t>(need.event)] = chain[static_cast<size_t>(need.steps)];
+      year.filled[static_cast<size_t>(need.event)] = true;
+    }
+  }
+}
+
 // Yearly property taxes of a mortgaged property that is still owned, grown with this year's
 // inflation for every whole year since the purchase when asked.
 void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
@@ -135,9 +238,16 @@ void PayPropertyTaxes(RunContext& ctx, int eventIndex) {
   float taxes = mortgage.propertyTaxes * ctx.yearFraction;
   if (!(taxes >= 1.00f)) return;
   if (mortgage.inflateTaxes == 1) {
-    for (int year = WholeAge(mortgage.startAge); year < ctx.wholeAge; ++year) {
-      taxes = taxes * (1.0f + ctx.workingInflation * 0.01f);
+    const PropertyTaxYear& year = ctx.propertyTaxes;
+    if (!year.valid || year.wholeAge != ctx.wholeAge ||
+        !SameBits(year.inflation, ctx.workingInflation) ||
+        !SameBits(year.yearFraction, ctx.yearFraction)) {
+      FillPropertyTaxYear(ctx);
     }
+    const auto index = static_cast<size_t>(eventIndex);
+    taxes = year.filled[index]
+                ? year.taxes[index]
+                : InflatedTaxes(ctx, mortgage, taxes, 1.0f + ctx.workingInflation * 0.01f);
   }
   ctx.sink.Emit(eventIndex, "  Withdraw %s for property taxes", Money{taxes});
   ctx.owned.propertyTaxes += taxes;
@@ -179,7 +289,17 @@ void StartDebtEvent(RunContext& ctx, int eventIndex) {
     StartCreditCard(ctx, eventIndex);
     return;
   }
-  event.monthlyPayment = MonthlyPayment(LoanPrincipal(event), MonthlyRate(event), Months(event));
+  // The payment takes a multiplication per month of the term; a debt started before with the
+  // same terms (the last run, the last trial) has the same payment.
+  const float principal = LoanPrincipal(event);
+  const float rate = MonthlyRate(event);
+  const int months = Months(event);
+  PaymentMemo& memo = ctx.debtPayments[static_cast<size_t>(eventIndex)];
+  if (!memo.held || !SameBits(memo.principal, principal) || !SameBits(memo.monthlyRate, rate) ||
+      memo.months != months) {
+    memo = PaymentMemo{true, principal, rate, months, MonthlyPayment(principal, rate, months)};
+  }
+  event.monthlyPayment = memo.payment;
   if (IsMortgage(event)) {
     StartMortgage(ctx, eventIndex);
   } else {

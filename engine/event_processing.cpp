@@ -93,13 +93,18 @@ void ChangeRates(RunContext& ctx, int eventIndex) {
     core::Account* account = AccountById(ctx, event.rateAccountId);
     if (account != nullptr && account->currentRate != event.newAccountRate) {
       account->currentRate = event.newAccountRate;
-      sink.Emit(eventIndex, "     %s = %s", Name{account->name},
-                RateText(event.newAccountRate).c_str());
+      // The rate texts are printed only for a line that is kept (not in a trial).
+      if (sink.Wants()) {
+        sink.Emit(eventIndex, "     %s = %s", Name{account->name},
+                  RateText(event.newAccountRate).c_str());
+      }
     }
   }
   if (ctx.workingTaxRate != event.newTaxRate) {
     ctx.workingTaxRate = event.newTaxRate;
-    sink.Emit(eventIndex, "     Tax Rate = %s", RateText(ctx.workingTaxRate).c_str());
+    if (sink.Wants()) {
+      sink.Emit(eventIndex, "     Tax Rate = %s", RateText(ctx.workingTaxRate).c_str());
+    }
   }
   if (ctx.workingInflation != event.newInflationRate) {
     if (!ctx.RandomRates()) {
@@ -107,7 +112,9 @@ void ChangeRates(RunContext& ctx, int eventIndex) {
       // The change lasts: later years start from this rate, not from the initial one.
       ctx.currentInflation = event.newInflationRate;
     }
-    sink.Emit(eventIndex, "     Inflation Rate = %s", RateText(ctx.workingInflation).c_str());
+    if (sink.Wants()) {
+      sink.Emit(eventIndex, "     Inflation Rate = %s", RateText(ctx.workingInflation).c_str());
+    }
   }
   event.runState = 2;
 }

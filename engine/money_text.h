@@ -14,7 +14,10 @@ inline constexpr char kPoundMark = core::kPoundMark;
 
 // A short text held by value.
 struct ShortText {
-  char chars[96] = {};
+  // Only the end mark is set here: every maker writes its text and its own end mark, and a
+  // line builds several of these.
+  ShortText() { chars[0] = '\0'; }
+  char chars[96];
   const char* c_str() const { return chars; }
   std::string_view view() const { return chars; }
 };

@@ -1,6 +1,7 @@
 #include "engine/monte_carlo.h"
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -70,10 +71,6 @@ class CurveBuffer {
   size_t count_ = 0;
 };
 
-// Trials run in chunks: every thread takes its share of a chunk, then the chunk's outcomes are
-// taken in trial order, so the observer hears of the trials in order as the analysis goes on.
-constexpr int kTrialsPerChunk = 32;
-
 int ThreadCount(int requested, int trials) {
   int threads = requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
   threads = std::clamp(threads, 1, 8);
@@ -87,22 +84,6 @@ std::vector<uint64_t> TrialSeeds(RandomSource& source, int trials) {
     seed = (static_cast<uint64_t>(source.Next31()) << 31) ^ static_cast<uint64_t>(source.Next31());
   }
   return seeds;
-}
-
-void RunChunk(std::vector<std::unique_ptr<TrialRunner>>& runners,
-              const std::vector<uint64_t>& seeds, int first, int count,
-              std::vector<TrialOutcome>& outcomes) {
-  const int threads = static_cast<int>(runners.size());
-  auto share = [&](int worker) {
-    for (int i = worker; i < count; i += threads) {
-      runners[static_cast<size_t>(worker)]->Run(seeds[static_cast<size_t>(first + i)],
-                                                outcomes[static_cast<size_t>(i)]);
-    }
-  };
-  std::vector<std::thread> helpers;
-  for (int worker = 1; worker < threads; ++worker) helpers.emplace_back(share, worker);
-  share(0);
-  for (std::thread& helper : helpers) helper.join();
 }
 
 struct TrialTally {
@@ -122,6 +103,82 @@ void TakeOutcome(RunContext& ctx, core::Scenario& scenario, const TrialOutcome& 
   observer->OnTrialCurve(trial, tally.curve.Take(ctx, std::span(outcome.values.data(), years)));
 }
 
+// The trials are handed out one at a time to whichever thread is free, so that no thread
+// waits at the end of a batch for a slower one; the calling thread runs trials too, and takes
+// the outcomes in trial order as they are ready, so that the observer hears of the trials in
+// order as the analysis goes on. An outcome waits in a ring of places until it is taken; a
+// thread ahead of the taking by a whole ring waits for its place.
+class TrialQueue {
+ public:
+  static constexpr int kRing = 64;
+
+  explicit TrialQueue(const std::vector<uint64_t>& seeds) : seeds_(seeds), outcomes_(kRing) {
+    for (auto& ready : ready_) ready.store(-1, std::memory_order_relaxed);
+  }
+
+  int trials() const { return static_cast<int>(seeds_.size()); }
+
+  // Runs trials until none is left. The calling thread passes `take`, which takes every
+  // outcome that is ready; helpers pass none.
+  template <typename Take>
+  void Work(TrialRunner& runner, Take take) {
+    for (;;) {
+      const int trial = next_.fetch_add(1, std::memory_order_relaxed);
+      if (trial >= trials()) return;
+      WaitForPlace(trial, take);
+      Place& place = outcomes_[static_cast<size_t>(trial % kRing)];
+      runner.Run(seeds_[static_cast<size_t>(trial)], place.outcome);
+      std::atomic<int>& ready = ready_[static_cast<size_t>(trial % kRing)];
+      ready.store(trial, std::memory_order_release);
+      ready.notify_all();
+      take(false);
+    }
+  }
+
+  // The outcome of the next trial in order when it is ready (waiting for it with `wait`),
+  // else null.
+  const TrialOutcome* Next(bool wait) {
+    const int trial = taken_.load(std::memory_order_relaxed);
+    if (trial >= trials()) return nullptr;
+    std::atomic<int>& ready = ready_[static_cast<size_t>(trial % kRing)];
+    int seen = ready.load(std::memory_order_acquire);
+    while (seen != trial) {
+      if (!wait) return nullptr;
+      ready.wait(seen, std::memory_order_acquire);
+      seen = ready.load(std::memory_order_acquire);
+    }
+    return &outcomes_[static_cast<size_t>(trial % kRing)].outcome;
+  }
+  // The outcome Next gave has been used; its place is free.
+  void Taken() {
+    taken_.fetch_add(1, std::memory_order_release);
+    taken_.notify_all();
+  }
+  int taken() const { return taken_.load(std::memory_order_acquire); }
+
+ private:
+  // Aligned to a cache line, so that two threads writing neighbouring outcomes do not share one.
+  struct alignas(64) Place {
+    TrialOutcome outcome;
+  };
+
+  template <typename Take>
+  void WaitForPlace(int trial, Take take) {
+    int done = taken_.load(std::memory_order_acquire);
+    while (trial - done >= kRing) {
+      // The taking thread makes room itself; a helper waits for it.
+      if (!take(true)) taken_.wait(done, std::memory_order_acquire);
+      done = taken_.load(std::memory_order_acquire);
+    }
+  }
+
+  const std::vector<uint64_t>& seeds_;
+  std::vector<Place> outcomes_;
+  std::array<std::atomic<int>, kRing> ready_;
+  std::atomic<int> next_{0};
+  std::atomic<int> taken_{0};
+};
+
 void RunTrials(RunContext& ctx, core::Scenario& scenario, int threads, MonteCarloResult& result,
                MonteCarloObserver* observer) {
   result.trials = TrialCount(scenario.groups);
@@ -133,16 +190,28 @@ void RunTrials(RunContext& ctx, core::Scenario& scenario, int threads, MonteCarl
     runners.push_back(std::make_unique<TrialRunner>(ctx, scenario));
   }
   auto tally = std::make_unique<TrialTally>();
-  std::vector<TrialOutcome> outcomes(kTrialsPerChunk);
-  for (int first = 0; first < result.trials; first += kTrialsPerChunk) {
-    const int count = std::min(kTrialsPerChunk, result.trials - first);
-    RunChunk(runners, seeds, first, count, outcomes);
-    for (int i = 0; i < count; ++i) {
-      TakeOutcome(ctx, scenario, outcomes[static_cast<size_t>(i)], first + i + 1, result.trials,
-                  *tally, observer);
+  auto queue = std::make_unique<TrialQueue>(seeds);
+  // Takes the outcomes that are ready, in order; `wait`: at least one, waiting for it.
+  // Returns whether one was taken.
+  auto take = [&](bool wait) {
+    bool any = false;
+    while (const TrialOutcome* outcome = queue->Next(wait && !any)) {
+      const int trial = queue->taken();
+      TakeOutcome(ctx, scenario, *outcome, trial + 1, result.trials, *tally, observer);
+      result.years = outcome->years;
+      queue->Taken();
+      any = true;
     }
-    result.years = outcomes[0].years;
+    return any;
+  };
+  std::vector<std::thread> helpers;
+  for (size_t worker = 1; worker < runners.size(); ++worker) {
+    helpers.emplace_back(
+        [&queue, runner = runners[worker].get()] { queue->Work(*runner, [](bool) { return false; }); });
   }
+  queue->Work(*runners[0], take);
+  while (queue->taken() < result.trials) take(true);
+  for (std::thread& helper : helpers) helper.join();
   result.successes = tally->successes;
   for (int row = 0; row < result.years; ++row) {
     const auto index = static_cast<size_t>(row);

@@ -28,14 +28,14 @@ float DeviationOf(const RunContext& ctx, const core::Account& account) {
 float DeviationDraw(RunContext& ctx, const core::Account& account) {
   const float widening = 1.0f + 0.1f * static_cast<float>(Settings(ctx).mcStdDevFactor);
   return GaussianDeviationRate(ctx.random.source, ctx.random.deviationCache, account.currentRate,
-                               DeviationOf(ctx, account) * widening);
+                               DeviationOf(ctx, account) * widening, ctx.random.Pairs());
 }
 
 float DrawFromRange(RunContext& ctx, float min, float max) {
   const core::GroupsAndMonteCarlo& settings = Settings(ctx);
   if (settings.mcRateType == kUniform) return UniformRate(ctx.random.source, min, max);
   return GaussianRangeRate(ctx.random.source, ctx.random.rangeCache, min, max,
-                           DistributionFactor(settings));
+                           DistributionFactor(settings), ctx.random.Pairs());
 }
 
 float DrawAccountRate(RunContext& ctx, const core::Account& account) {
@@ -58,18 +58,26 @@ void RangeOf(const RunContext& ctx, const core::Account& account, float& min, fl
   }
 }
 
-void CountAccountRate(RunContext& ctx, core::Account& account, float rate) {
-  const int slot = ValidSlot(account);
-  if (slot < 0 || !CountsInStatistics(account)) return;
+HistogramScale ScaleOf(const RunContext& ctx, const core::Account& account) {
+  float min = 0.0f, max = 0.0f;
+  RangeOf(ctx, account, min, max);
+  return ScaleFor(Settings(ctx), min, max, account.currentRate, DeviationOf(ctx, account));
+}
+
+void CountAccountRate(RunContext& ctx, core::Account& account, const AccountDrawPlan& plan,
+                      float rate) {
+  const int slot = plan.slot;
+  if (slot < 0) return;
   ctx.s().slots.randomRateCount[slot] += 1.0f;
   account.sumRandomRates += rate;
   if (rate < account.lowestRandomRate) account.lowestRandomRate = rate;
   if (rate > account.highestRandomRate) account.highestRandomRate = rate;
-  float min = 0.0f, max = 0.0f;
-  RangeOf(ctx, account, min, max);
-  const HistogramScale scale =
-      ScaleFor(Settings(ctx), min, max, account.currentRate, DeviationOf(ctx, account));
-  ctx.random.statistics.histograms[static_cast<size_t>(slot)].Add(rate, scale);
+  RateHistogram& histogram = ctx.random.statistics.histograms[static_cast<size_t>(slot)];
+  if (plan.fixedScale) {
+    histogram.Add(rate, plan.edges);
+  } else {
+    histogram.Add(rate, ScaleOf(ctx, account));
+  }
 }
 
 void EmitRateLine(RunContext& ctx, Name name, float rate) {
@@ -106,13 +114,44 @@ void DrawGroupRates(RunContext& ctx) {
   }
 }
 
-float AccountRateForYear(RunContext& ctx, int accountIndex) {
-  core::Account& account = ctx.s().account(accountIndex);
-  const float rate = DrawAccountRate(ctx, account);
-  if (account.balance > 0.0f) {
-    CountAccountRate(ctx, account, rate);
-    if (ctx.options.showDetails) EmitDetailLine(ctx, account, rate);
+void PlanAccountDraws(RunContext& ctx) {
+  const core::GroupsAndMonteCarlo& settings = Settings(ctx);
+  for (int i = 0; i < ctx.s().accountCount(); ++i) {
+    const core::Account& account = ctx.s().account(i);
+    AccountDrawPlan& plan = ctx.random.plans[static_cast<size_t>(i)];
+    plan.ownRange = settings.mcRateType == kGaussianRange && !ctx.options.randomGroupRates;
+    plan.sigma = GaussianRangeSigma(account.randomMinRate, account.randomMaxRate,
+                                    DistributionFactor(settings));
+    plan.middle = RangeMiddle(account.randomMinRate, account.randomMaxRate);
+    plan.slot = CountsInStatistics(account) ? ValidSlot(account) : -1;
+    // The standard-deviation scale is centred on the account's rate, which rate changes move.
+    plan.fixedScale = settings.mcRateType != kGaussianDeviation;
+    if (plan.fixedScale) plan.edges = HistogramEdges(ScaleOf(ctx, account));
   }
+}
+
+float DrawRateForYear(RunContext& ctx, int accountIndex) {
+  const AccountDrawPlan& plan = ctx.random.plans[static_cast<size_t>(accountIndex)];
+  if (!plan.ownRange) return DrawAccountRate(ctx, ctx.s().account(accountIndex));
+  return StandardNormal(ctx.random.source, ctx.random.rangeCache, ctx.random.Pairs()) *
+             plan.sigma +
+         plan.middle;
+}
+
+void DrawAccountRatesForYear(RunContext& ctx, std::span<float> rates) {
+  for (size_t i = 0; i < rates.size(); ++i) rates[i] = DrawRateForYear(ctx, static_cast<int>(i));
+}
+
+void CountRateForYear(RunContext& ctx, int accountIndex, float rate) {
+  core::Account& account = ctx.s().account(accountIndex);
+  if (!(account.balance > 0.0f)) return;
+  CountAccountRate(ctx, account, ctx.random.plans[static_cast<size_t>(accountIndex)], rate);
+  if (ctx.options.showDetails) EmitDetailLine(ctx, account, rate);
+}
+
+float AccountRateForYear(RunContext& ctx, int accountIndex) {
+  const float rate = DrawRateForYear(ctx, accountIndex);
+  CountRateForYear(ctx, accountIndex, rate);
   return rate;
 }
 

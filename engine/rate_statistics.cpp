@@ -32,30 +32,33 @@ HistogramScale ScaleFor(const core::GroupsAndMonteCarlo& settings, float min, fl
   return scale;
 }
 
-namespace {
-
-// The first bin whose upper edge lies above the rate; the top edge itself belongs to the last
-// bin. A rate between the lower and the top edge sees edges that do not fall (or are all not a
-// number), so that bin is the number of inner edges not above the rate, counted without a
-// branch that the random draws would mislead.
-int BinOf(float rate, const HistogramScale& scale) {
-  int bin = 0;
-  for (int edge = 1; edge < kHistogramBins; ++edge) bin += !(rate < scale.Edge(edge)) ? 1 : 0;
-  return bin;
+HistogramEdges::HistogramEdges(const HistogramScale& scale)
+    : centre(scale.centre), lower(scale.lower) {
+  for (int i = 0; i <= kHistogramBins; ++i) edge[static_cast<size_t>(i)] = scale.Edge(i);
 }
 
-}  // namespace
-
 void RateHistogram::Add(float rate, const HistogramScale& scale) {
+  Add(rate, HistogramEdges(scale));
+}
+
+// A rate between the lower and the top edge goes into the first bin whose upper edge lies
+// above it; the top edge itself belongs to the last bin. It sees edges that do not fall (or are
+// all not a number), so that bin is the number of inner edges not above the rate, counted
+// without a branch that the random draws would mislead.
+void RateHistogram::Add(float rate, const HistogramEdges& edges) {
   if (std::isnan(rate)) return;
-  if (rate < scale.lower) {
+  if (rate < edges.lower) {
     ++below;
-  } else if (rate > scale.Edge(kHistogramBins)) {
+  } else if (rate > edges.edge[kHistogramBins]) {
     ++above;
   } else {
-    ++bins[static_cast<size_t>(BinOf(rate, scale))];
+    int bin = 0;
+    for (int e = 1; e < kHistogramBins; ++e) {
+      bin += !(rate < edges.edge[static_cast<size_t>(e)]) ? 1 : 0;
+    }
+    ++bins[static_cast<size_t>(bin)];
   }
-  const double distance = static_cast<double>(scale.centre) - static_cast<double>(rate);
+  const double distance = static_cast<double>(edges.centre) - static_cast<double>(rate);
   squaredDeviations += distance * distance;
 }
 

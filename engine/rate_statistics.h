@@ -27,6 +27,16 @@ struct HistogramScale {
 HistogramScale ScaleFor(const core::GroupsAndMonteCarlo& settings, float min, float max,
                         float workingRate, float deviation);
 
+// The edges of a scale worked out once, for the many rates counted on the same scale.
+struct HistogramEdges {
+  float centre = 0.0f;
+  float lower = 0.0f;
+  std::array<float, kHistogramBins + 1> edge{};  // edge[i] = scale.Edge(i)
+
+  HistogramEdges() = default;
+  explicit HistogramEdges(const HistogramScale& scale);
+};
+
 struct RateHistogram {
   int below = 0;
   int above = 0;
@@ -36,6 +46,7 @@ struct RateHistogram {
   // Counts the rate into its bin and adds its squared distance from the centre. A rate that
   // is not a number counts nowhere.
   void Add(float rate, const HistogramScale& scale);
+  void Add(float rate, const HistogramEdges& edges);
   // Every rate counted: the bins, below and above.
   int Total() const;
 };

@@ -91,13 +91,27 @@ Rule72tPayments ComputeRule72tPayments(const MortalityTable& mortality, const Jo
 
 void LifeTableCache::Reset(LifeTableFolders folders) {
   folders_ = std::move(folders);
+  dataFolderPending_ = false;
   mortality_.reset();
   joint_.reset();
   jointEntryReported_ = false;
 }
 
+void LifeTableCache::Renew(const std::filesystem::path& workDir) {
+  if (keepAcrossRuns_ && workDir == folders_.workDir && (mortality_ || joint_)) return;
+  Reset({workDir, {}});
+  dataFolderPending_ = true;
+}
+
+void LifeTableCache::FindDataFolder() {
+  if (!dataFolderPending_) return;
+  folders_.dataDir = platform::SuiteDataDirectory();
+  dataFolderPending_ = false;
+}
+
 const MortalityTable* LifeTableCache::Mortality(platform::Prompter& prompter) {
   if (!mortality_) {
+    FindDataFolder();
     mortality_ = LoadMortalityTable(
         platform::FindDataFile(folders_.workDir, kMortalityFileName, folders_.dataDir));
     if (!mortality_->table) {
@@ -109,6 +123,7 @@ const MortalityTable* LifeTableCache::Mortality(platform::Prompter& prompter) {
 
 const JointTable* LifeTableCache::Joint(platform::Prompter& prompter) {
   if (!joint_) {
+    FindDataFolder();
     joint_ = LoadJointTable(
         platform::FindDataFile(folders_.workDir, kJointFileName, folders_.dataDir));
     if (!joint_->table) {
@@ -129,6 +144,7 @@ Rule72tPayments LifeTableCache::Payment(platform::Prompter& prompter,
   const int beneficiary = WholeAge(request.beneficiaryAge);
   if (!joint->JointLife(owner, beneficiary)) {
     if (!jointEntryReported_) {
+      FindDataFolder();
       const std::filesystem::path path =
           platform::FindDataFile(folders_.workDir, kJointFileName, folders_.dataDir);
       prompter.ShowMessage(kLifeTableCaption, JointEntryMissingText(path, owner, beneficiary),

@@ -59,6 +59,12 @@ class LifeTableCache {
   explicit LifeTableCache(LifeTableFolders folders = {}) : folders_(std::move(folders)) {}
   // Forgets what was read: the next payment reads the files of `folders` anew.
   void Reset(LifeTableFolders folders);
+  // As Reset with the working directory and the suite's data folder, which is looked for only
+  // when a payment needs the tables. While the tables are kept across runs, a renewal with the
+  // same working directory keeps what was read.
+  void Renew(const std::filesystem::path& workDir);
+  // The trials of a Monte Carlo analysis read the tables once, not once a trial.
+  void KeepAcrossRuns(bool keep) { keepAcrossRuns_ = keep; }
   // As Rule72tPayment below, from the kept tables.
   Rule72tPayments Payment(platform::Prompter& prompter, const Rule72tRequest& request);
 
@@ -66,7 +72,11 @@ class LifeTableCache {
   const MortalityTable* Mortality(platform::Prompter& prompter);
   const JointTable* Joint(platform::Prompter& prompter);
 
+  void FindDataFolder();
+
   LifeTableFolders folders_;
+  bool dataFolderPending_ = false;  // folders_.dataDir still to be looked for
+  bool keepAcrossRuns_ = false;
   std::optional<LoadedTable<MortalityTable>> mortality_;
   std::optional<LoadedTable<JointTable>> joint_;
   bool jointEntryReported_ = false;

@@ -5,7 +5,6 @@
 #include "core/accounts.h"
 #include "engine/ages.h"
 #include "engine/rule72t.h"
-#include "platform/data_directory.h"
 
 namespace engine {
 namespace {
@@ -62,14 +61,13 @@ void SetUpTransfer(RunContext& ctx, platform::Prompter& prompter, core::Financia
 void SetUpRule72tYear(RunContext& ctx) {
   // Each run reads the tables anew, in its first results year.
   if (ctx.wholeAge == ctx.resultsStartAge) {
-    ctx.lifeTables.Reset({ctx.env.workDir, platform::SuiteDataDirectory()});
+    ctx.lifeTables.Renew(ctx.env.workDir);
   }
   SilentPrompter silent;
   platform::Prompter& prompter = ctx.env.prompter != nullptr ? *ctx.env.prompter : silent;
   core::Scenario& scenario = ctx.s();
-  for (int i = 0; i < scenario.eventCount(); ++i) {
-    core::FinancialEvent& event = scenario.events[static_cast<size_t>(i)];
-    if (core::IsRule72tTransfer(event)) SetUpTransfer(ctx, prompter, event);
+  for (const int i : ctx.index.rule72t) {
+    SetUpTransfer(ctx, prompter, scenario.events[static_cast<size_t>(i)]);
   }
 }
 

@@ -25,6 +25,71 @@
 
 namespace engine {
 
+// A list of table positions in table order, of fixed room.
+template <size_t N>
+struct IndexList {
+  std::array<int16_t, N> at{};
+  int count = 0;
+
+  void Clear() { count = 0; }
+  void Add(int position) { at[static_cast<size_t>(count++)] = static_cast<int16_t>(position); }
+  const int16_t* begin() const { return at.data(); }
+  const int16_t* end() const { return at.data() + count; }
+};
+
+// The events and accounts each yearly step works on, found when the run has put both tables in
+// order, so that the steps do not go through the whole tables every year. A run changes no
+// event's kind and no account's slot, so the lists hold for the whole run.
+struct RunIndex {
+  // Events started and not finished, in processing order; a finished event never starts again.
+  IndexList<core::kEventTableCapacity> live;
+  // Events not started yet, in processing order; each joins `live` in the year it is due.
+  IndexList<core::kEventTableCapacity> pending;
+  // Loans that are not credit cards, and mortgages: the property the year end appreciates.
+  IndexList<core::kEventTableCapacity> property;
+  IndexList<core::kEventTableCapacity> cards;
+  IndexList<core::kEventTableCapacity> rule72t;
+  // Accounts of the asset allocation (their slot says so).
+  IndexList<core::kMaxAccounts> allocationMembers;
+};
+
+// The inflated property taxes of every mortgage that inflates them, for one year and one
+// inflation rate: worked out for all of them together, where each on its own would wait for
+// its previous multiplication every step.
+struct PropertyTaxYear {
+  bool valid = false;
+  int wholeAge = 0;
+  float inflation = 0.0f;
+  float yearFraction = 0.0f;
+  std::array<float, core::kEventTableCapacity> taxes{};
+  std::array<bool, core::kEventTableCapacity> filled{};  // taxes worked out for the event
+};
+
+// The monthly payment a debt worked out when it started last, with what it was worked out
+// from: the next run, or the next trial, starts the same debt with the same payment.
+struct PaymentMemo {
+  bool held = false;
+  float principal = 0.0f;
+  float monthlyRate = 0.0f;
+  int months = 0;
+  float payment = 0.0f;
+};
+
+// A debt's years of payments as the last run (or trial) with the same terms replayed them: a
+// year's sums and where its replay stopped depend on nothing but the terms and its first month.
+struct ScheduleMemo {
+  static constexpr int kYears = 64;
+  struct Year {
+    bool held = false;
+    AmortizedMonths sums;
+    int month = 0;
+    float balance = 0.0f;
+  };
+  bool held = false;
+  ScheduleTerms terms;
+  std::array<Year, kYears> years{};
+};
+
 // What the run needs from its surroundings.
 struct RunEnvironment {
   std::filesystem::path workDir = ".";  // every file of the run lives here
@@ -73,6 +138,10 @@ struct RunContext {
   AccountLookup accounts;  // the positions of the accounts in the run's order
   // Per event: how far a loan's or mortgage's payment schedule has been replayed.
   std::array<SchedulePlace, core::kEventTableCapacity> debtSchedules{};
+  std::array<PaymentMemo, core::kEventTableCapacity> debtPayments{};
+  std::array<ScheduleMemo, core::kEventTableCapacity> debtYears{};
+  RunIndex index;
+  PropertyTaxYear propertyTaxes;
 
   core::Scenario& s() { return *scenario; }
   const core::Scenario& s() const { return *scenario; }

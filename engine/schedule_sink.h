@@ -8,6 +8,7 @@
 #include <string_view>
 #include <type_traits>
 
+#include "engine/line_format.h"
 #include "engine/money_text.h"
 #include "engine/run_options.h"
 #include "engine/schedule_list.h"
@@ -78,7 +79,16 @@ class ScheduleSink {
   }
   template <typename... Rendered>
   void EmitRendered(int tag, const char* format, const Rendered&... rendered) {
-    char line[1024];
+    constexpr size_t kRoom = 1024;
+    {
+      const LineArg args[] = {ToLineArg(Raw(rendered))..., LineArg{}};
+      LineBuilder built;
+      if (FormatLine(built, kRoom, format, args, sizeof...(rendered))) {
+        EmitText(tag, built.view());
+        return;
+      }
+    }
+    char line[kRoom];
     std::snprintf(line, sizeof line, format, Raw(rendered)...);
     EmitText(tag, line);
   }

@@ -275,11 +275,9 @@ void StartResults(RunContext& ctx) {
 
 void AddStartingCardBalances(RunContext& ctx) {
   core::Scenario& scenario = ctx.s();
-  for (int e = 0; e < scenario.eventCount(); ++e) {
+  for (const int e : ctx.index.cards) {
     const core::FinancialEvent& event = scenario.events[e];
-    if (core::IsCreditCard(event) && WholeAge(event.startAge) == ctx.wholeAge) {
-      ctx.totals.liabilities += event.runAmount;
-    }
+    if (WholeAge(event.startAge) == ctx.wholeAge) ctx.totals.liabilities += event.runAmount;
   }
 }
 
@@ -289,6 +287,37 @@ void ProbeBalance(RunContext& ctx) {
   if (index < 0) return;
   ctx.results.probeBalance = ctx.s().account(index).balance;
   ctx.results.probeFound = true;
+}
+
+// The pending events that start this year (their start age is reached) join the started
+// ones, in processing order. A pending event's state is untouched until it is processed.
+void AdmitDueEvents(RunContext& ctx) {
+  const core::Scenario& scenario = ctx.s();
+  IndexList<core::kEventTableCapacity>& pending = ctx.index.pending;
+  std::array<int16_t, core::kEventTableCapacity> due;
+  int dueCount = 0;
+  int waiting = 0;
+  for (int k = 0; k < pending.count; ++k) {
+    const int16_t e = pending.at[static_cast<size_t>(k)];
+    if (scenario.events[e].startAge <= ctx.age) {
+      due[static_cast<size_t>(dueCount++)] = e;
+    } else {
+      pending.at[static_cast<size_t>(waiting++)] = e;
+    }
+  }
+  pending.count = waiting;
+  if (dueCount == 0) return;
+  IndexList<core::kEventTableCapacity>& live = ctx.index.live;
+  std::array<int16_t, core::kEventTableCapacity> merged;
+  int a = 0, b = 0, out = 0;
+  while (a < live.count || b < dueCount) {
+    const bool fromLive =
+        b >= dueCount || (a < live.count && live.at[static_cast<size_t>(a)] < due[static_cast<size_t>(b)]);
+    merged[static_cast<size_t>(out++)] =
+        fromLive ? live.at[static_cast<size_t>(a++)] : due[static_cast<size_t>(b++)];
+  }
+  live.count = out;
+  std::copy_n(merged.begin(), out, live.at.begin());
 }
 
 void RunYear(RunContext& ctx) {
@@ -326,14 +355,22 @@ void RunYear(RunContext& ctx) {
   if (ctx.options.trackFlows) ctx.sink.EmitText(kTagNone, "Financial Events:");
   ctx.sink.Emit(kTagNone, "  Inflation Rate = %-7.3f", ctx.workingInflation * ctx.yearFraction);
   ctx.sink.Emit(kTagNone, "  Tax Rate = %-7.3f", ctx.workingTaxRate);
-  for (int e = 0; e < scenario.eventCount(); ++e) {
-    ProcessEventYear(ctx, e);
+  // An event that has not started and does not start this year, like a finished one, has
+  // nothing to do; a finished one leaves the list for good.
+  AdmitDueEvents(ctx);
+  IndexList<core::kEventTableCapacity>& live = ctx.index.live;
+  int kept = 0;
+  for (int k = 0; k < live.count; ++k) {
+    const int e = live.at[static_cast<size_t>(k)];
     core::FinancialEvent& event = scenario.events[e];
+    ProcessEventYear(ctx, e);
     if (event.runState == 1 && event.endAge < ctx.age && event.kind != core::kLoan &&
         event.kind != core::kMortgage) {
       event.runState = 2;
     }
+    if (event.runState != 2) live.at[static_cast<size_t>(kept++)] = static_cast<int16_t>(e);
   }
+  live.count = kept;
   ApplyYearEnd(ctx);
   if (ctx.totals.liabilities < 1.0f) ctx.totals.liabilities = 0.0f;
 }
@@ -421,6 +458,39 @@ void RemovePseudoEventsKeepingTags(RunContext& ctx) {
   list->RemapEventTags(newIndex, before);
 }
 
+void BuildRunIndex(RunContext& ctx) {
+  const core::Scenario& scenario = ctx.s();
+  RunIndex& index = ctx.index;
+  index.live.Clear();
+  index.pending.Clear();
+  index.property.Clear();
+  index.cards.Clear();
+  index.rule72t.Clear();
+  index.allocationMembers.Clear();
+  for (int e = 0; e < scenario.eventCount(); ++e) {
+    const core::FinancialEvent& event = scenario.events[e];
+    // A run starts every event pending (ClearRunValues); one that is not is taken as started.
+    if (event.runState == 0) {
+      index.pending.Add(e);
+    } else if (event.runState != 2) {
+      index.live.Add(e);
+    }
+    if (core::IsCreditCard(event)) index.cards.Add(e);
+    if ((event.kind == core::kLoan && !core::IsCreditCard(event)) ||
+        event.kind == core::kMortgage) {
+      index.property.Add(e);
+    }
+    if (core::IsRule72tTransfer(event)) index.rule72t.Add(e);
+  }
+  for (int i = 0; i < scenario.accountCount(); ++i) {
+    const uint16_t slot = scenario.account(i).slot;
+    if (slot < core::kSlotCount && scenario.slots.aaMember[slot] == 1) {
+      index.allocationMembers.Add(i);
+    }
+  }
+  ctx.propertyTaxes.valid = false;
+}
+
 }  // namespace
 
 bool BeginRun(RunContext& ctx) {
@@ -439,6 +509,8 @@ bool BeginRun(RunContext& ctx) {
   SortEventsForRun(scenario);
   core::SortAccountsByAccessOrder(scenario);
   ctx.accounts.Build(scenario);
+  BuildRunIndex(ctx);
+  if (ctx.RandomRates()) PlanAccountDraws(ctx);
   ctx.totals.liabilities = 0.0f;
   ctx.loopStartAge = static_cast<float>(WholeAge(ctx.currentAge));
   const float smallest = SmallestEventStartAge(scenario);

@@ -1,5 +1,9 @@
 #include "engine/stats_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 
 #include "core/file_io.h"
@@ -91,8 +95,28 @@ std::string StatsFileText(const core::Scenario& scenario, const RateStatistics& 
 
 bool WriteStatsFile(const std::filesystem::path& workDir, const core::Scenario& scenario,
                     const RateStatistics& statistics) {
-  return core::WriteFileReplacing(core::ResolvePath(workDir, "stats.dat"),
-                                  StatsFileText(scenario, statistics));
+  // Written over in place and cut to its length, like the other results files of a run: the
+  // statistics are made anew by every analysis, and a file replaced by a renamed copy made
+  // safe on the disk first kept the analysis waiting longer than its trials took.
+  const std::string text = StatsFileText(scenario, statistics);
+  const std::filesystem::path path = core::ResolvePath(workDir, "stats.dat");
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = true;
+  const char* next = text.data();
+  size_t left = text.size();
+  while (ok && left > 0) {
+    const ssize_t count = ::write(fd, next, left);
+    if (count < 0 && errno == EINTR) continue;
+    ok = count > 0;
+    if (ok) {
+      next += count;
+      left -= static_cast<size_t>(count);
+    }
+  }
+  ok = ok && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
+  ok = ::close(fd) == 0 && ok;
+  return ok;
 }
 
 }  // namespace engine

@@ -13,7 +13,7 @@ namespace engine {
 // The whole text of the file, accounts in the scenario's current (withdrawal) order.
 std::string StatsFileText(const core::Scenario& scenario, const RateStatistics& statistics);
 
-// Creates "stats.dat" in `workDir` anew; false when it cannot be created (the analysis then
+// Writes "stats.dat" in `workDir` anew; false when it cannot be written (the analysis then
 // goes on without it).
 bool WriteStatsFile(const std::filesystem::path& workDir, const core::Scenario& scenario,
                     const RateStatistics& statistics);

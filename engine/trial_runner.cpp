@@ -25,6 +25,7 @@ TrialRunner::TrialRunner(const RunContext& ctx, const core::Scenario& scenario)
   ctx_->env.today = ctx.env.today;
   ctx_->env.scenarioName = ctx.env.scenarioName;
   ctx_->env.prompter = prompter_.get();
+  ctx_->lifeTables.KeepAcrossRuns(true);
   RunOptions& options = ctx_->options;
   options.showDetails = options.showSummary = options.showAccounts = options.trackFlows = false;
   options.summaryStartup = false;
@@ -41,6 +42,10 @@ void TrialRunner::Run(uint64_t seed, TrialOutcome& outcome) {
   random.source.Seed(seed);
   random.rangeCache = GaussianCache{};
   random.deviationCache = GaussianCache{};
+  // A trial's draws are all Gaussian or all uniform; the Gaussian pairs are made ahead, about
+  // as many as the last trial took (every trial of a scenario takes the same number).
+  random.pairsAhead = scenario_->groups.mcRateType != kUniform;
+  random.pairs.Restart(random.pairs.taken());
   random.statistics.ClearHistograms();
   ClearAccountRateTallies(*scenario_);
   RunSimulation(*ctx_, *scenario_, ScheduleMode::List);

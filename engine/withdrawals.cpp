@@ -165,13 +165,30 @@ float FillAllocationWeights(RunContext& ctx, const AccountSet& members, int meth
 }
 
 void ComputeAllocationWeights(RunContext& ctx) {
-  const core::Scenario& scenario = ctx.s();
-  AccountSet members{};
-  for (int i = 0; i < scenario.accountCount(); ++i) {
-    const uint16_t slot = scenario.account(i).slot;
-    members[static_cast<size_t>(i)] = slot < core::kSlotCount && scenario.slots.aaMember[slot] == 1;
+  // The members of the run's index, the accounts whose slot is in the allocation, in table
+  // order: the same accounts FillAllocationWeights would find, without going through the rest.
+  core::Scenario& scenario = ctx.s();
+  auto& weights = ctx.allocationWeights;
+  weights.fill(0.0f);
+  float sum = 0.0f;
+  int counted = 0;
+  for (const int i : ctx.index.allocationMembers) {
+    const float balance = scenario.account(i).balance;
+    if (!(balance > 0.0f)) continue;
+    sum += balance;
+    ++counted;
   }
-  FillAllocationWeights(ctx, members, scenario.trailer().aaMethod);
+  if (sum == 0.0f) return;
+  const int method = scenario.trailer().aaMethod;
+  for (const int i : ctx.index.allocationMembers) {
+    const float balance = scenario.account(i).balance;
+    if (!(balance > 0.0f)) continue;
+    float weight = 0.0f;
+    if (method == 1) weight = balance / sum;
+    if (method == 2) weight = (100.0f / static_cast<float>(counted)) * 0.01f;
+    if (method == 3) weight = 1.0f - balance / sum;
+    weights[static_cast<size_t>(i)] = weight;
+  }
 }
 
 float WithdrawByAssetAllocation(RunContext& ctx, float amount, int purpose, int eventIndex) {
@@ -179,13 +196,10 @@ float WithdrawByAssetAllocation(RunContext& ctx, float amount, int purpose, int 
   core::Scenario& scenario = ctx.s();
   float withdrawn = 0.0f;
   float carried = 0.0f;
-  for (int i = 0; i < scenario.accountCount(); ++i) {
+  for (const int i : ctx.index.allocationMembers) {
     core::Account& account = scenario.account(i);
     const float weight = ctx.allocationWeights[static_cast<size_t>(i)];
-    if (account.slot >= core::kSlotCount || scenario.slots.aaMember[account.slot] != 1 ||
-        weight <= 0.0f) {
-      continue;
-    }
+    if (weight <= 0.0f) continue;
     const float share = amount * weight + carried;
     carried = 0.0f;
     if (IsLiquid(account.kind) && account.balance > 0.0f) {

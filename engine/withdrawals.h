@@ -21,7 +21,8 @@ float WithdrawFromChosenAccount(RunContext& ctx, float amount, int purpose, int 
 // the rest is at most 1.00).
 float WithdrawByAssetAllocation(RunContext& ctx, float amount, int purpose, int eventIndex);
 
-// The asset-allocation weights of the accounts, by table index.
+// The asset-allocation weights of the accounts, by table index; the members are those of the
+// run's index (a run in progress).
 void ComputeAllocationWeights(RunContext& ctx);
 
 // Accounts picked by table index.

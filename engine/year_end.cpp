@@ -1,6 +1,8 @@
 #include "engine/year_end.h"
 
+#include <array>
 #include <cmath>
+#include <span>
 
 #include "core/accounts.h"
 #include "engine/ages.h"
@@ -98,11 +100,21 @@ void Appreciate(RunContext& ctx, Account& account, float rate) {
 void GrowAccounts(RunContext& ctx) {
   if (ctx.options.showDetails && ctx.RandomRates()) EmitRandomRateNotice(ctx);
   core::Scenario& scenario = ctx.s();
+  // Every account draws its random rate, so that the draws of a seed do not depend on which
+  // accounts are empty. The draws come first, all together; each is counted when its account's
+  // turn comes, with the balance the account has then.
+  const bool random = ctx.RandomRates();
+  std::array<float, core::kMaxAccounts> rates;
+  if (random) {
+    DrawAccountRatesForYear(ctx, std::span(rates.data(), static_cast<size_t>(scenario.accountCount())));
+  }
   for (int i = 0; i < scenario.accountCount(); ++i) {
     Account& account = scenario.account(i);
-    // Every account draws its random rate, so that the draws of a seed do not depend on
-    // which accounts are empty.
-    const float rate = ctx.RandomRates() ? AccountRateForYear(ctx, i) : account.currentRate;
+    float rate = account.currentRate;
+    if (random) {
+      rate = rates[static_cast<size_t>(i)];
+      CountRateForYear(ctx, i, rate);
+    }
     if (account.balance <= 0.0f) continue;
     if (account.kind == core::kAsset || account.kind == core::kEquity) {
       Appreciate(ctx, account, rate);
@@ -116,10 +128,10 @@ void GrowAccounts(RunContext& ctx) {
 // appreciation rate.
 void AppreciateProperty(RunContext& ctx) {
   core::Scenario& scenario = ctx.s();
-  for (int e = 0; e < scenario.eventCount(); ++e) {
+  for (const int e : ctx.index.property) {
     core::FinancialEvent& event = scenario.events[e];
     if (event.startAge > ctx.age) continue;
-    if (event.kind == core::kLoan && !core::IsCreditCard(event)) {
+    if (event.kind == core::kLoan) {
       const int index = ctx.AccountIndex(event.accountId);
       if (index < 0) continue;
       const Account& account = scenario.account(index);

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <random>
+
 namespace {
 
 using engine::FormatMoneyString;
@@ -26,6 +32,29 @@ TEST(MoneyText, StripsBlanksAndCutsAtTheFirstForeignCharacter) {
   EXPECT_EQ(FormatMoneyString("1234.5x99", '$'), "$1,234.5");
   EXPECT_EQ(FormatMoneyString("$1234", '$'), "$1,234");
   EXPECT_EQ(FormatMoneyString("", '$'), "$");
+}
+
+TEST(MoneyText, TheTextOfThePrintedAmountForEveryKindOfFloat) {
+  // What FormatMoney makes of printf's "%-11.2f", over amounts of every size and both signs,
+  // halves of a cent included.
+  std::mt19937 random(72);
+  std::uniform_int_distribution<uint32_t> bits;
+  auto expect = [](float amount) {
+    char printed[400];
+    std::snprintf(printed, sizeof printed, "%-11.2f", static_cast<double>(amount));
+    ASSERT_EQ(MoneyText(amount, '$').view(), FormatMoneyString(printed, '$')) << printed;
+  };
+  for (int i = 0; i < 200000; ++i) {
+    const float any = std::bit_cast<float>(bits(random));
+    expect(any);
+    expect(static_cast<float>(bits(random) % 100000000u) / 100.0f);
+    expect(-static_cast<float>(bits(random) % 1000000u) / 8.0f);
+  }
+  for (const float amount : {0.0f, -0.0f, 0.005f, -0.005f, 0.015f, 0.125f, 2.5f, 999.995f,
+                             99999999.0f, 1.0e13f, 9.99e12f, -1.0e13f, 1.0e15f, 3.0e38f,
+                             INFINITY, -INFINITY, NAN}) {
+    expect(amount);
+  }
 }
 
 TEST(MoneyText, HugeAmountsStayInsideTheBuffer) {
