@@ -109,6 +109,18 @@ struct BadLine {
   const char* message;
 };
 
+// Exit 2 with the message first; `generalUsage`: followed by the whole command line's usage.
+void ExpectUsageError(const BadLine& bad, bool generalUsage) {
+  SCOPED_TRACE(bad.name);
+  TempDir dir;
+  const auto result = RunIn(dir.path(), bad.words);
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(result.err.rfind(bad.message, 0), 0u) << result.err;
+  if (generalUsage) {
+    EXPECT_NE(result.err.find("usage: kxplan-cli [--workdir DIR]"), std::string::npos);
+  }
+}
+
 TEST(CommandLineErrors, UsageErrorsExitTwoWithAClearLine) {
   const BadLine kBadLines[] = {
       {"no command", {}, "kxplan-cli: no command given"},
@@ -125,14 +137,7 @@ TEST(CommandLineErrors, UsageErrorsExitTwoWithAClearLine) {
        {"build", "a.json", "-o", "x", "--changed"},
        "kxplan-cli: build takes no --changed"},
   };
-  TempDir dir;
-  for (const BadLine& bad : kBadLines) {
-    SCOPED_TRACE(bad.name);
-    const auto result = RunIn(dir.path(), bad.words);
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err.rfind(bad.message, 0), 0u) << result.err;
-    EXPECT_NE(result.err.find("usage: kxplan-cli [--workdir DIR]"), std::string::npos);
-  }
+  for (const BadLine& bad : kBadLines) ExpectUsageError(bad, true);
 }
 
 TEST(CommandLineErrors, TheScenarioCommandsRefuseTheirSharedOptionsAlike) {
@@ -142,13 +147,7 @@ TEST(CommandLineErrors, TheScenarioCommandsRefuseTheirSharedOptionsAlike) {
       {"report with an empty --workdir", {"report", "A.RET", "networth", "--workdir="},
        "kxplan-cli: --workdir needs a directory"},
   };
-  TempDir dir;
-  for (const BadLine& bad : kBadLines) {
-    SCOPED_TRACE(bad.name);
-    const auto result = RunIn(dir.path(), bad.words);
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err.rfind(bad.message, 0), 0u) << result.err;
-  }
+  for (const BadLine& bad : kBadLines) ExpectUsageError(bad, false);
 }
 
 TEST(CommandLineErrors, MissingAndInvalidFilesFailWithTheirMessage) {
