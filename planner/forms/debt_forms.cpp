@@ -75,16 +75,27 @@ bool StorePaymentAccount(const core::Scenario& scenario, uint16_t account, Plann
   return true;
 }
 
-class LoanForm final : public EventForm {
- public:
-  LoanForm(Planner& planner, int index) : EventForm(planner, "LOAN", "Loan", kLoanHelpTopic, index) {
-    core::Scenario& scenario = planner_.document().scenario;
-    const bool fresh = isNew();
+// A loan or a mortgage: both start with the same terms.
+class DebtForm : public EventForm {
+ protected:
+  using EventForm::EventForm;
+
+  // Description, start and payoff ages, rate and amount; a new debt's numbers start blank.
+  void AddDebtTerms(bool fresh) {
     AddEdit("Description", kDescriptionChars, core::TextOf(event_.description));
     AddEdit("Start Age", kAgeChars, Blank(fresh, event_.startAge, AgeText));
     AddEdit("Payoff Age", kAgeChars, Blank(fresh, event_.endAge, AgeText));
     AddEdit("Rate", kRateChars, Blank(fresh, event_.loanRate, RateText));
     AddEdit("Amount", kAmountChars, Blank(fresh, event_.amount, AmountText));
+  }
+};
+
+class LoanForm final : public DebtForm {
+ public:
+  LoanForm(Planner& planner, int index) : DebtForm(planner, "LOAN", "Loan", kLoanHelpTopic, index) {
+    core::Scenario& scenario = planner_.document().scenario;
+    const bool fresh = isNew();
+    AddDebtTerms(fresh);
     AddEdit("Down Payment", kAmountChars, AmountText(event_.downPayment));
     AddEdit("Sell Age", kAgeChars, AgeText(event_.sellAge));
     AddEdit("Number of Years", kAgeChars, fresh ? "" : WholeText(event_.years));
@@ -133,17 +144,13 @@ class LoanForm final : public EventForm {
   }
 };
 
-class MortgageForm final : public EventForm {
+class MortgageForm final : public DebtForm {
  public:
   MortgageForm(Planner& planner, int index)
-      : EventForm(planner, "MORTGAGE", "Mortgage", kMortgageHelpTopic, index) {
+      : DebtForm(planner, "MORTGAGE", "Mortgage", kMortgageHelpTopic, index) {
     core::Scenario& scenario = planner_.document().scenario;
     const bool fresh = isNew();
-    AddEdit("Description", kDescriptionChars, core::TextOf(event_.description));
-    AddEdit("Start Age", kAgeChars, Blank(fresh, event_.startAge, AgeText));
-    AddEdit("Payoff Age", kAgeChars, Blank(fresh, event_.endAge, AgeText));
-    AddEdit("Rate", kRateChars, Blank(fresh, event_.loanRate, RateText));
-    AddEdit("Amount", kAmountChars, Blank(fresh, event_.amount, AmountText));
+    AddDebtTerms(fresh);
     AddEdit("Taxes", kAmountChars, AmountText(event_.propertyTaxes));
     AddEdit("Closing Costs", kAmountChars, AmountText(event_.closingCosts));
     AddEdit("Down Payment / Equity", kAmountChars, AmountText(event_.downPayment));
