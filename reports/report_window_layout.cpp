@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "reports/page_table.h"
+
 namespace reports {
 
 namespace {
@@ -13,16 +15,10 @@ std::string Trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The trimmed cells of a page line.
 std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (;;) {
-    const size_t tab = line.find('\t', start);
-    fields.push_back(
-        Trim(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
-    if (tab == std::string::npos) break;
-    start = tab + 1;
-  }
+  std::vector<std::string> fields = SplitTabs(line);
+  for (std::string& field : fields) field = Trim(field);
   // A line that ends in a tab has no field after it.
   if (fields.size() > 1 && fields.back().empty()) fields.pop_back();
   return fields;
