@@ -6,29 +6,17 @@
 #include "core/text_reading.h"
 #include "engine/debt_payments.h"
 #include "platform/scripted.h"
+#include "tests/support/refinance_example.h"
 #include "tests/support/temp_dir.h"
 
 namespace calc {
 namespace {
 
-RefinanceInputs TenYearsIn() {
-  // 200,000 at 7 % for 30 years from 40; refinanced at 50 for 10 years at 5 %.
-  RefinanceInputs in;
-  in.startAge = 40;
-  in.amount = 200000.0f;
-  in.rate = 7.0f;
-  in.years = 30;
-  in.refinanceAge = 50.0f;
-  in.refinancedRate = 5.0f;
-  in.refinancedYears = 10;
-  in.taxRate = 25.0f;
-  in.savingsRate = 3.0f;
-  return in;
-}
+using testing_support::TenYearRefinance;
 
 TEST(Refinance, AnAmountOfZeroIsTheBalanceAtTheRefinancingPlusTheCashOut) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.cashOut = 10000.0f;
   const auto out = AnalyseRefinance(in, prompter);
   ASSERT_TRUE(out);
@@ -41,7 +29,7 @@ TEST(Refinance, AnAmountOfZeroIsTheBalanceAtTheRefinancingPlusTheCashOut) {
 
 TEST(Refinance, AtTheStartAgeItRefinancesBeforeTheFirstPayment) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.refinanceAge = 40.0f;
   const auto out = AnalyseRefinance(in, prompter);
   ASSERT_TRUE(out);
@@ -51,7 +39,7 @@ TEST(Refinance, AtTheStartAgeItRefinancesBeforeTheFirstPayment) {
 
 TEST(Refinance, CostsInTheMortgageRaiseItAndPointsAreAShareOfIt) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.refinancedAmount = 100000.0f;
   in.closingCosts = 3000.0f;
   in.closingCostsInMortgage = true;
@@ -66,7 +54,7 @@ TEST(Refinance, CostsInTheMortgageRaiseItAndPointsAreAShareOfIt) {
 
 TEST(Refinance, TheBreakEvenMonthIsWhereTheGraphsCross) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.refinancedRate = 4.0f;
   in.refinancedYears = 20;
   in.closingCosts = 5000.0f;  // paid out of savings: the refinancing starts behind
@@ -88,7 +76,7 @@ TEST(Refinance, TheBreakEvenMonthIsWhereTheGraphsCross) {
 
 TEST(Refinance, TheGraphFileOfATenYearRefinance) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.years = 20;  // ends at 60 with the 10-year refinance: 120 months plotted
   const auto out = AnalyseRefinance(in, prompter);
   ASSERT_TRUE(out);
@@ -110,7 +98,7 @@ TEST(Refinance, TheGraphFileOfATenYearRefinance) {
 TEST(Refinance, ThePrintFileHasTwoRowsAnAge) {
   testing_support::TempDir dir;
   platform::ScriptedPrompter prompter;
-  const auto out = AnalyseRefinance(TenYearsIn(), prompter);
+  const auto out = AnalyseRefinance(TenYearRefinance(), prompter);
   ASSERT_TRUE(out);
   ASSERT_TRUE(WriteRefinancePrintFile(dir.path(), *out, prompter));
   const auto lines = core::SplitLines(dir.Read("refprt.tmp"));
@@ -124,7 +112,7 @@ TEST(Refinance, ThePrintFileHasTwoRowsAnAge) {
 
 TEST(Refinance, ChecksAndTheirBounds) {
   platform::ScriptedPrompter prompter;
-  RefinanceInputs in = TenYearsIn();
+  RefinanceInputs in = TenYearRefinance();
   in.savingsRate = 200.0f;
   EXPECT_TRUE(AnalyseRefinance(in, prompter));
   in.savingsRate = -200.0f;
@@ -133,11 +121,11 @@ TEST(Refinance, ChecksAndTheirBounds) {
   EXPECT_FALSE(AnalyseRefinance(in, prompter));
   EXPECT_EQ(prompter.Lines().back(),
             "RATE ERROR: The Savings Rate must be between -200.00% and 200.00 %.");
-  in = TenYearsIn();
+  in = TenYearRefinance();
   in.refinanceAge = 39.0f;
   EXPECT_FALSE(AnalyseRefinance(in, prompter));
   EXPECT_EQ(prompter.shown().back().caption, "Age Error!");
-  in = TenYearsIn();
+  in = TenYearRefinance();
   in.refinancedYears = 51;
   EXPECT_FALSE(AnalyseRefinance(in, prompter));
   EXPECT_EQ(prompter.Lines().back(),

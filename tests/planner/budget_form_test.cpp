@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "core/budget.h"
+#include "core/text.h"
+#include "planner/print_jobs.h"
 #include "tests/planner/form_fixture.h"
 
 namespace planner_testing {
@@ -34,6 +36,46 @@ TEST_F(BudgetFormTest, PrintPrintsThisBudgetsPage) {
   EXPECT_EQ(view.opened[0].kind, planner::PlaceKind::PrintJob);
   EXPECT_EQ(view.opened[0].name, "budget");
   EXPECT_EQ(view.opened[0].budget, 1);
+}
+
+TEST_F(BudgetFormTest, PrintReportShowsTheBudgetYearByYearAndPrintsIt) {
+  Open("BUDGET", -1, -1, 1);
+  Set("Budget Name", "Living");
+  Set("Start Age", "60");
+  Set("End Age", "62");
+  Enter("Food", "500", true);
+  Set("Apply Rate", "3");
+  Enter("Food", "500", true);  // the same item again, now growing by 3 %
+  ASSERT_EQ(Press("Print Report"), Outcome::Opened);
+  // The name and ages typed are stored first, as the report's file holds them.
+  EXPECT_EQ(core::TextOf(budget().budgetName), "Living");
+  planner::forms::Form& report = form_->Active();
+  EXPECT_EQ(report.name(), "BUDGETREPORT");
+  EXPECT_EQ(report.Find("Report")->text, "Budget Report: Living");
+  const planner::forms::Field* years = report.Find("Years");
+  ASSERT_NE(years, nullptr);
+  EXPECT_EQ(years->columns, (std::vector<std::string>{"Age", "Yearly Total", "Food"}));
+  ASSERT_EQ(years->entries.size(), 3u);
+  EXPECT_EQ(years->entries[2], " 62\t      6365.40\t      6365.40");
+  EXPECT_EQ(Press("Print"), Outcome::Done);
+  ASSERT_EQ(view.opened.size(), 1u);
+  EXPECT_EQ(view.opened[0].kind, planner::PlaceKind::PrintJob);
+  EXPECT_EQ(view.opened[0].name, "budget-report");
+  // The print job reads the same file: the title page, then the three ages under the titles.
+  const auto job = planner::BuildPrintJob(session(), "budget-report");
+  ASSERT_TRUE(job);
+  ASSERT_EQ(job->pages.size(), 2u);
+  EXPECT_EQ(job->pages[1].heading, "Budget Report: Living");
+  EXPECT_EQ(job->pages[1].lines.size(), 4u);
+  EXPECT_EQ(Press("OK"), Outcome::Done);
+  EXPECT_EQ(&form_->Active(), form_.get());
+}
+
+TEST_F(BudgetFormTest, TheBudgetReportJobWithoutItsFileSaysSo) {
+  EXPECT_FALSE(planner::BuildPrintJob(session(), "budget-report"));
+  EXPECT_EQ(LastMessage(), "File Open Error: Cannot open the budget input file pbudout.tmp file.");
+  EXPECT_FALSE(planner::IsPrintJobWord("budget-report:6"));
+  EXPECT_TRUE(planner::IsPrintJobWord("budget-report:5"));
 }
 
 TEST_F(BudgetFormTest, MonthlyItemCountsTwelveTimesInTheYearlyTotal) {

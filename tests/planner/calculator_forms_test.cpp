@@ -9,6 +9,7 @@
 #include "planner/forms/calculator_forms.h"
 #include "planner/print_jobs.h"
 #include "tests/planner/form_fixture.h"
+#include "tests/support/refinance_example.h"
 
 namespace planner_testing {
 namespace {
@@ -217,14 +218,7 @@ TEST_F(FormTest, TheMortgageDialogShowsTheScheduleOfWhatIsTyped) {
 
 TEST_F(FormTest, TheRefinanceAnalysisPrintsItsKeptValues) {
   EXPECT_FALSE(planner::BuildPrintJob(session(), "refinance"));  // nothing analysed yet
-  calc::RefinanceInputs& in = session().calculators().refinance;
-  in.startAge = 40;
-  in.amount = 200000.0f;
-  in.rate = 7.0f;
-  in.years = 30;
-  in.refinanceAge = 50.0f;
-  in.refinancedRate = 5.0f;
-  in.refinancedYears = 10;
+  session().calculators().refinance = testing_support::TenYearRefinance();
   const auto job = planner::BuildPrintJob(session(), "refinance");
   ASSERT_TRUE(job);
   // Ages 50 to 69 (the existing mortgage runs to 70), two rows each: 40 rows, one page of 50

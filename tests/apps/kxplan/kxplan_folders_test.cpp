@@ -16,6 +16,7 @@
 #include "planner/planner.h"
 #include "platform/scripted.h"
 #include "tests/apps/window_harness.h"
+#include "tests/support/refinance_example.h"
 #include "ui/dialogs/form_dialog.h"
 #include "ui/list_folders.h"
 #include "ui/main_window.h"
@@ -94,6 +95,32 @@ class KxplanFoldersTest : public QObject {
       hasLabel |= label->text() == QStringLiteral("Withdrawal Account");
     }
     QVERIFY(hasLabel);
+  }
+
+  void aTableShowsItsColumnsAndCells() {
+    Start();
+    // The refinance's yearly rows, two per age from 50 to 69, under the file's ten titles.
+    planner_->calculators().refinance = testing_support::TenYearRefinance();
+    auto form = planner::forms::MakeForm(*planner_, planner::Place{planner::PlaceKind::Dialog,
+                                                                   "REFINANCE"});
+    QCOMPARE(form->Press("Do Analysis"), planner::forms::Outcome::Opened);
+    kxui::FormDialog dialog(*form, form->Active(), window_.get());
+    dialog.show();
+    QCOMPARE(dialog.objectName(), QStringLiteral("RASCHEDULE"));
+    QTreeWidget* table = dialog.findChild<QTreeWidget*>();
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->columnCount(), 10);
+    QCOMPARE(table->headerItem()->text(0), QStringLiteral("Age"));
+    QCOMPARE(table->headerItem()->text(9), QStringLiteral("-Tax on Interest"));
+    QCOMPARE(table->topLevelItemCount(), 40);
+    // Cells stand trimmed and right-aligned; the existing row's payment difference is 0.00.
+    QCOMPARE(table->topLevelItem(0)->text(0), QStringLiteral("50 O"));
+    QCOMPARE(table->topLevelItem(0)->text(4), QStringLiteral("0.00"));
+    QVERIFY(table->topLevelItem(1)->textAlignment(1) & Qt::AlignRight);
+    // A table has no label beside it: it spans its row.
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+      QVERIFY(label->text() != QStringLiteral("Years"));
+    }
   }
 
   void doubleClickOnAnAccountOpensTheAccountRateDialog() {
